@@ -1,0 +1,51 @@
+#include "app/JobQueue.h"
+
+namespace lume::app {
+
+void JobQueue::store(const LoadJob &job)
+{
+    // Replacing the slot's old job releases its program reference here, on the pusher's side.
+    mSlots[(mFirstUnread + mUnread) % kCapacity] = job;
+    ++mUnread;
+    mNotEmpty.notify_one();
+}
+
+void JobQueue::push(const LoadJob &job)
+{
+    std::unique_lock lock(mMutex);
+    mNotFull.wait(lock, [this] { return mUnread < kCapacity; });
+    store(job);
+}
+
+bool JobQueue::pushFor(const LoadJob &job, std::chrono::milliseconds timeout)
+{
+    std::unique_lock lock(mMutex);
+    if (!mNotFull.wait_for(lock, timeout, [this] { return mUnread < kCapacity; }))
+        return false;
+    store(job);
+    return true;
+}
+
+void JobQueue::pop(LoadJob &job)
+{
+    std::unique_lock lock(mMutex);
+    mNotEmpty.wait(lock, [this] { return mUnread > 0; });
+    --mUnread;
+    job = mSlots[mFirstUnread];
+    mFirstUnread = (mFirstUnread + 1) % kCapacity;
+    mNotFull.notify_one();
+}
+
+bool JobQueue::hasJobs() const
+{
+    std::lock_guard lock(mMutex);
+    return mUnread > 0;
+}
+
+bool JobQueue::hasRoom() const
+{
+    std::lock_guard lock(mMutex);
+    return mUnread < kCapacity;
+}
+
+} // namespace lume::app

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <span>
+#include <utility>
+#include <vector>
+
+namespace lume::app {
+
+// The show's fixed data: which image fills each texture slot, which scene plays at each
+// playlist position with its timing, and which images each channel layout puts on the units.
+
+constexpr int kImageSlotCount = 23;
+// IMAGE resource id held by each texture slot.
+extern const std::array<int, kImageSlotCount> kImageSlotIds;
+
+// Resource ids of the engine texts.
+constexpr int kVertexShaderId = 65;
+constexpr int kTransitionShaderId = 66;
+constexpr int kHeaderShaderId = 67;
+
+// One entry of the scene table.
+struct SceneTiming {
+    float hold = 0.0f;       // seconds the scene plays before its transition starts
+    float fade = 0.0f;       // seconds the transition lasts
+    int channelLayout = 0;   // which images the texture units carry while it plays
+    int reserved = 0;
+};
+
+struct PlaylistEntry {
+    int position;
+    int sceneId; // FRAG resource id
+    SceneTiming timing;
+};
+
+// Positions 1 to 15; position 15 only ends the show.
+extern const std::array<PlaylistEntry, 15> kPlaylist;
+
+// Scene table capacity and the number of entries the show uses (entry 0 stays all zero, the
+// entry "before" the first scene).
+constexpr int kSceneTableSize = 40;
+constexpr int kSceneCount = 16;
+
+// One texture binding of a channel layout: texture unit and image slot.
+struct ChannelBinding {
+    int unit;
+    int slot;
+};
+
+// The bindings of a layout in the order they are made: unit 0 (slot 0) always first, then the
+// layout's units. Units a layout does not name keep whatever they held. A layout outside the
+// table binds unit 0 only.
+std::vector<ChannelBinding> channelBindings(int layout);
+
+// The slot index holding an IMAGE resource id, or -1.
+int slotOfImage(int imageId);
+
+} // namespace lume::app

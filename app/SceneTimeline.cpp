@@ -1,0 +1,86 @@
+#include "app/SceneTimeline.h"
+
+namespace lume::app {
+
+namespace {
+const SceneTiming kNoTiming{};
+}
+
+void SceneTimeline::setEntry(int position, const SceneTiming &timing)
+{
+    if (position >= 0 && position < kSceneTableSize)
+        mTable[position] = timing;
+}
+
+const SceneTiming &SceneTimeline::entry(int position) const
+{
+    if (position < 0 || position >= kSceneTableSize)
+        return kNoTiming;
+    return mTable[position];
+}
+
+void SceneTimeline::programTaken(double now, int position)
+{
+    mHasNext = true;
+    mNextIsEnd = false;
+    mNextPosition = position > mScenePosition ? position : mScenePosition + 1;
+    if (mFirstProgram) {
+        // The first scene switches in at once: entry 0 has neither hold nor fade.
+        mFadeStart = now;
+        mFirstProgram = false;
+        mSceneStartTime = float(now);
+    } else {
+        mFadeStart = double(currentEntry().hold) + now;
+    }
+    mFadeLength = double(currentEntry().fade);
+}
+
+void SceneTimeline::endTaken(double now)
+{
+    programTaken(now, mSceneCount - 1);
+    mNextIsEnd = true;
+}
+
+FrameAction SceneTimeline::decide(double now) const
+{
+    if (!mHasCurrent && !mHasNext)
+        return FrameAction::Blank;
+    const double t = fadeProgress(now);
+    // The order matters: a t that is not a number (a fade of length 0 at its very start)
+    // fails the first three tests and must switch; a fade of length 0 gives minus infinity
+    // while holding and plus infinity after.
+    bool toSwitch;
+    if (t < 0.0)
+        toSwitch = false;
+    else if (t > 1.0)
+        toSwitch = true;
+    else if (t <= 0.0)
+        toSwitch = false;
+    else if (!(t < 1.0))
+        toSwitch = true;
+    else
+        return mHasCurrent ? FrameAction::Fade : FrameAction::Blank;
+    if (!toSwitch)
+        return mHasCurrent ? FrameAction::Show : FrameAction::Blank;
+    if (mHasNext)
+        return FrameAction::Switch;
+    // Past the fade with nothing waiting (the loader is late): the scene keeps playing live
+    // until its successor arrives and its hold starts.
+    return mHasCurrent ? FrameAction::Show : FrameAction::Blank;
+}
+
+bool SceneTimeline::switched(double now)
+{
+    if (!mHasNext)
+        return false;
+    const bool program = !mNextIsEnd;
+    mHasNext = false;
+    mNextIsEnd = false;
+    // After the end of the show nothing plays any more.
+    mHasCurrent = program;
+    mScenePosition = mNextPosition;
+    mSceneStartTime = float(now);
+    return program;
+}
+
+} // namespace lume::app

@@ -1,0 +1,123 @@
+#include "app/JobQueue.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+using namespace lume::app;
+using namespace std::chrono_literals;
+
+namespace {
+
+// A job whose "program" is owned by a sentinel, so a test can see when the last copy goes
+// without a GL context.
+LoadJob jobWithProgram(int id, std::weak_ptr<int> &watch)
+{
+    auto owner = std::make_shared<int>(id);
+    watch = owner;
+    LoadJob job;
+    job.sceneId = id;
+    job.program = std::shared_ptr<lume::gl::GlslProg>(owner, nullptr);
+    return job;
+}
+
+} // namespace
+
+TEST(JobQueue, JobsComeOutInPushOrderAcrossTheRingEnd)
+{
+    JobQueue queue;
+    LoadJob out;
+    int next = 0;
+    // 250 jobs in bursts wrap the 100-slot ring twice.
+    for (int burst = 0; burst < 5; ++burst) {
+        for (int i = 0; i < 50; ++i)
+            queue.push({burst * 50 + i, L"job", nullptr, i});
+        for (int i = 0; i < 50; ++i) {
+            ASSERT_TRUE(queue.hasJobs());
+            queue.pop(out);
+            EXPECT_EQ(out.sceneId, next++);
+        }
+    }
+    EXPECT_FALSE(queue.hasJobs());
+    EXPECT_TRUE(queue.hasRoom());
+}
+
+TEST(JobQueue, PushWaitsWhileTheRingIsFull)
+{
+    JobQueue queue;
+    for (int i = 0; i < JobQueue::kCapacity; ++i)
+        queue.push({i, L"", nullptr, 0});
+    EXPECT_FALSE(queue.hasRoom());
+    EXPECT_FALSE(queue.pushFor({999, L"", nullptr, 0}, 20ms)) << "a timed push gives up on a full ring";
+
+    std::atomic<bool> pushed{false};
+    std::thread pusher([&] {
+        queue.push({100, L"", nullptr, 0});
+        pushed = true;
+    });
+    std::this_thread::sleep_for(50ms);
+    EXPECT_FALSE(pushed) << "the 101st push must wait";
+    LoadJob out;
+    queue.pop(out);
+    pusher.join();
+    EXPECT_TRUE(pushed);
+    EXPECT_EQ(out.sceneId, 0);
+    for (int i = 1; i <= JobQueue::kCapacity; ++i) {
+        queue.pop(out);
+        EXPECT_EQ(out.sceneId, i) << "the refused timed push stored nothing";
+    }
+}
+
+TEST(JobQueue, PopWaitsForAPush)
+{
+    JobQueue queue;
+    LoadJob out;
+    std::thread taker([&] { queue.pop(out); });
+    std::this_thread::sleep_for(20ms);
+    queue.push({7, L"late", nullptr, 3});
+    taker.join();
+    EXPECT_EQ(out.sceneId, 7);
+    EXPECT_EQ(out.name, L"late");
+    EXPECT_EQ(out.position, 3);
+}
+
+TEST(JobQueue, SlotKeepsItsProgramUntilReused)
+{
+    JobQueue queue;
+    std::weak_ptr<int> watch;
+    queue.push(jobWithProgram(1, watch));
+    {
+        LoadJob out;
+        queue.pop(out);
+        EXPECT_EQ(out.program.use_count(), 2) << "the taken copy and the slot's copy";
+    }
+    EXPECT_FALSE(watch.expired()) << "the slot still holds the taken job";
+
+    // 99 more pushes fill the other slots; the slot is reused only by the 101st.
+    LoadJob out;
+    for (int i = 0; i < JobQueue::kCapacity - 1; ++i) {
+        queue.push({i, L"", nullptr, 0});
+        queue.pop(out);
+    }
+    EXPECT_FALSE(watch.expired());
+    queue.push({0, L"", nullptr, 0});
+    EXPECT_TRUE(watch.expired());
+}
+
+TEST(JobQueue, DestructionReleasesTakenAndUntakenPrograms)
+{
+    std::weak_ptr<int> taken, waiting;
+    {
+        JobQueue queue;
+        queue.push(jobWithProgram(1, taken));
+        queue.push(jobWithProgram(2, waiting));
+        LoadJob out;
+        queue.pop(out);
+        out = {};
+        EXPECT_FALSE(taken.expired());
+        EXPECT_FALSE(waiting.expired());
+    }
+    EXPECT_TRUE(taken.expired());
+    EXPECT_TRUE(waiting.expired());
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/ScenePass.h"
+
+#include <memory>
+#include <string>
+
+namespace lume::gl {
+class GlslProg;
+}
+
+namespace lume::app {
+
+// The fragment text of a scene: the uniform header immediately followed by the scene's own
+// source, nothing inserted. The header starts with the version line and ends with a line
+// break, so the scene's first line starts a line of its own.
+std::string joinSceneFragment(const std::string &header, const std::string &scene);
+
+// Builds the program of FRAG resource `sceneId` from the embedded vertex text, header and
+// scene, all read anew (nothing is cached between scenes). Throws what the resource loader
+// and the program throw: a missing resource, a stage that does not compile or link.
+std::shared_ptr<gl::GlslProg> buildSceneProgramFromResources(int sceneId);
+
+// Draws the program once in the calling thread's context into a tiny buffer, in the state the
+// scene pass will use (buffer format, channel textures of the scene's playlist position),
+// and waits for the GPU. Mesa translates a program's machine code at its first draw, and GL
+// wants the program finished before another context uses it: both then happen here, not in
+// the render thread's first frame of the scene. `images` may be null (units stay unbound).
+void warmUpSceneProgram(const std::shared_ptr<gl::GlslProg> &program, const ImageSlots *images, int position);
+
+} // namespace lume::app

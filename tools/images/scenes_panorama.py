@@ -14,7 +14,7 @@ def _wrapped(du):
 def _sky(u, v, hz, stops, sun_u, sun_v, glow, power=1.0, size=0.02):
     e = np.clip((hz - v) / hz, 0, 1)
     col = ramp(e, stops)
-    dx = _wrapped(u - F(sun_u)) * F(4)
+    dx = _wrapped(u - F(sun_u)) * F(u.shape[1] / v.shape[0])
     d = np.sqrt(dx * dx + (v - F(sun_v)) ** 2)
     col = col + rgb(glow) * (np.exp(-d * 6) * 0.5 + np.exp(-d * 25) * 0.6)[..., None] * F(power)
     col = col + rgb("#fff4dc") * smoothstep(size * 1.1, size * 0.9, d)[..., None] * F(2)
@@ -110,28 +110,33 @@ def canyon(rng, w, h):
                "#fff4d8", power=0.6, size=0.018)
     cl = smoothstep(0.1, 0.45, fbm(rng, u, v * F(3), (6, 2), 6)) * smoothstep(0.02, 0.25, hz - v)
     img = mix(img, rgb("#ffffff"), cl * 0.8)
-    layers = [(hz - 0.02, 0.10, 5, "#b06a4a", "#c8b8c8", 0.45),
-              (hz + 0.04, 0.15, 4, "#a0482a", "#c0a8b0", 0.2),
-              (hz + 0.12, 0.22, 3, "#8a3a20", "#b89898", 0.05)]
-    for i, (base, amp, freq, rock, haze_col, haze) in enumerate(layers):
-        n = stretch(Fbm(rng, (freq, 1), 6, gain=0.45)(u, np.full_like(u, 0.5)), 1, 99)
-        # Hard rock caps: the silhouette saturates into flat tops with steep cliffs.
-        shape = smoothstep(0.5, 0.62, n) * F(0.85) + n * F(0.15)
-        top = F(base) - F(amp) * shape
+    # Sedimentary layers are horizontal, so the banding depends on height
+    # alone and lines up from one butte to the next.
+    strata_t = v * F(55) + fbm(rng, u, v, (6, 3), 3) * F(0.6)
+    bands = ramp(stretch(np.sin(strata_t) + np.sin(strata_t * F(2.7)) * F(0.5)),
+                 [(0, "#7a3018"), (0.45, "#a44a26"), (0.8, "#c46a3a"), (1, "#dca070")])
+    varnish = Fbm(rng, (90, 3), 4)(u, v, mode="ridged")
+    layers = [(hz - 0.01, 0.09, 4, "#c8b8c8", 0.5), (hz + 0.05, 0.13, 3, "#c0a8b0", 0.25),
+              (hz + 0.13, 0.2, 2, "#b89898", 0.05)]
+    for base, amp, freq, haze_col, haze in layers:
+        n = stretch(Fbm(rng, (freq, 1), 3, gain=0.4)(u, np.full_like(u, 0.5)), 1, 99)
+        detail = Fbm(rng, (freq * 16, 1), 3)(u, np.full_like(u, 0.5)) * F(0.01)
+        # Hard cap rock: the silhouette saturates into flat tops with steep cliffs
+        # and a talus apron at the foot.
+        plateau = smoothstep(0.55, 0.62, n)
+        apron = smoothstep(0.3, 0.62, n) * F(0.25)
+        top = F(base) - F(amp) * (plateau * F(0.75) + apron) + detail
         cov = _cover(v, top, h, 2.0)
-        slope = blur(wrap_diff(top, 1) * F(w), 3, wrap=True)
-        face = np.clip(-slope * F(0.6), -0.5, 0.5)
-        strata = np.sin(v * F(260) + fbm(rng, u, v, (12, 4), 3) * F(2)) * F(0.06)
-        bands = ramp(stretch(np.sin((v - top) * F(90 + 20 * i)) + fbm(rng, u, v, (8, 4), 3)),
-                     [(0, "#8a3a1c"), (0.5, rock), (0.85, "#c07a48"), (1, "#d8a070")])
-        erosion = Fbm(rng, (freq * 12, 2), 5)(u, v, mode="ridged")
-        talus = smoothstep(0.05, 0.15, v - top) * F(0.15)
-        shade = F(0.8) + face + strata + (erosion - F(0.5)) * F(0.15) - talus
-        cap = smoothstep(0.03, 0.0, v - top) * F(0.25)
-        col = bands * shade[..., None] + rgb("#e8c8a0") * cap[..., None]
+        slope = blur(wrap_diff(top, 1) * F(w), 2, wrap=True)
+        face = np.clip(-slope * F(0.5), -0.35, 0.35) * np.exp(-(v - top) * F(4))
+        cap = smoothstep(0.012, 0.0, v - top) * F(0.2)
+        talus = smoothstep(0.6, 0.9, (v - top) / F(amp))
+        shade = F(0.85) + face - (varnish - F(0.5)) * F(0.25) * (1 - talus)
+        col = mix(bands, ramp(stretch(fbm(rng, u, v, (30, 10), 3)), [(0, "#a0603a"), (1, "#c88a5a")]),
+                  talus * 0.7) * shade[..., None] + rgb("#f0d0a8") * cap[..., None]
         col = mix(col, rgb(haze_col), F(haze))
         img = mix(img, col, cov)
-    floor_v = hz + 0.25
+    floor_v = hz + 0.2
     scrub = smoothstep(floor_v, floor_v + 0.02, v + fbm(rng, u, v, (30, 4), 4) * 0.02)
     ground = ramp(stretch(fbm(rng, u, v, (40, 12), 5)), [(0, "#6a3a22"), (0.5, "#a86a40"), (1, "#c8925a")])
     bush = smoothstep(0.25, 0.35, fbm(rng, u, v, (60, 20), 4)) * scrub

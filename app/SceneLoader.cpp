@@ -3,6 +3,8 @@
 #include "app/SceneAssembly.h"
 #include "framework/gl/GlslProg.h"
 
+#include <glad/gl.h>
+
 #include <exception>
 #include <thread>
 
@@ -55,14 +57,18 @@ void SceneLoader::buildSceneProgram(LoadJob job, const std::atomic<bool> &stop)
     try {
         job.program = buildSceneProgramFromResources(job.sceneId);
 
-        const ImageSlots *images = nullptr;
-        if (mImages && mImagesReady) {
-            while (!mImagesReady->load(std::memory_order_acquire) && !stop.load())
-                std::this_thread::sleep_for(2ms);
-            if (mImagesReady->load(std::memory_order_acquire))
-                images = mImages;
+        if (mWarmUp) {
+            const ImageSlots *images = nullptr;
+            if (mImages && mImagesReady) {
+                while (!mImagesReady->load(std::memory_order_acquire) && !stop.load())
+                    std::this_thread::sleep_for(2ms);
+                if (mImagesReady->load(std::memory_order_acquire))
+                    images = mImages;
+            }
+            warmUpSceneProgram(job.program, images, job.position);
+        } else {
+            glFlush();
         }
-        warmUpSceneProgram(job.program, images, job.position);
 
         // A full ready queue would block forever once the render thread has stopped taking
         // jobs; wait in slices so a stop request is noticed.

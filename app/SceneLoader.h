@@ -24,6 +24,8 @@ class SceneLoader {
     // Channel textures for the warm-up draw. The loader waits for `ready` before a warm-up:
     // the render thread fills the slots during start-up, possibly after the first build.
     void setImages(const ImageSlots *images, const std::atomic<bool> *ready);
+    // The warm-up draw is on by default; benchmarks turn it off to measure what it saves.
+    void setWarmUp(bool enabled) { mWarmUp = enabled; }
 
     // Loader thread: until `stop` is set, take jobs (sleeping 10 ms while there are none)
     // and build them. The stop flag is looked at between jobs and while a built job waits
@@ -47,6 +49,7 @@ class SceneLoader {
     std::ostream &mConsole;
     const ImageSlots *mImages = nullptr;
     const std::atomic<bool> *mImagesReady = nullptr;
+    bool mWarmUp = true;
     std::atomic<int> mPending{0};
     std::atomic<bool> mFinished{false};
 };

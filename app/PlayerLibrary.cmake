@@ -1,0 +1,17 @@
+# The player's pieces that need no application object: queue, playlist, pacing, uniforms,
+# scene pass, assembly and the loader's work loop. The executable, the player's tests and
+# benchmarks, and content tools (scene benchmark, contact sheet) link them from here.
+if(NOT TARGET fraglume_player)
+  add_library(fraglume_player STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/ImageSlots.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/JobQueue.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Playlist.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SceneAssembly.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SceneLoader.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ScenePass.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SceneTimeline.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Uniforms.cpp
+  )
+  target_include_directories(fraglume_player PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(fraglume_player PUBLIC lume_gl lume_image lume_resources Threads::Threads)
+endif()

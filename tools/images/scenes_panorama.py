@@ -33,18 +33,25 @@ def dunes(rng, w, h):
                "#ffb060", power=1.2)
     wisp = smoothstep(0.1, 0.5, fbm(rng, u, v * F(4), (6, 2), 5)) * smoothstep(0.05, 0.3, hz - v)
     img = mix(img, rgb("#ffd9b0"), wisp * 0.35)
-    layers = [(hz - 0.02, 0.07, 5, 0.5), (hz + 0.08, 0.10, 4, 0.3), (hz + 0.22, 0.14, 3, 0.12),
-              (hz + 0.4, 0.16, 2, 0.0)]
+    layers = [(hz - 0.01, 0.05, 6, 0.5), (hz + 0.07, 0.08, 4, 0.32), (hz + 0.19, 0.12, 3, 0.15),
+              (hz + 0.36, 0.16, 2, 0.0)]
     for base, amp, freq, haze in layers:
-        n = Fbm(rng, (freq, 1), 4, gain=0.4)(u, np.full_like(u, 0.5))
-        top = F(base) - F(amp) * stretch(np.abs(n + 0.15) ** 0.8, 0.5, 99.5)
+        n = Fbm(rng, (freq, 1), 4, gain=0.35)(u, np.full_like(u, 0.5))
+        # Dunes have knife-edge crests and soft troughs: invert |noise| so the
+        # cusps point up.
+        crest = (1 - np.minimum(np.abs(n) * F(2.2), 1)) ** 1.6
+        top = F(base) - F(amp) * stretch(crest, 0.5, 99.5)
         cov = _cover(v, top, h, 2.0)
-        slope = blur(wrap_diff(top, 1) * F(w), 4, wrap=True)
-        sunlit = F(0.8) - np.tanh(slope * F(4)) * F(0.3)
-        depth = v - top
-        shade = F(0.8) + (sunlit - F(0.8)) * np.exp(-depth * F(3) / F(amp))
-        ripple_t = v * F(240) + fbm(rng, u, v, (24, 8), 4) * F(8) + u * F(2 * np.pi * 5)
-        ripples = F(0.92) + F(0.1) * np.sin(ripple_t)
+        slope = blur(wrap_diff(top, 1) * F(w), 2, wrap=True)
+        # Sun on the left: faces rising to the right are lit, slip faces dark.
+        sunlit = (F(0.85) - np.tanh(slope * F(6)) * F(0.3))[0]
+        depth = np.maximum(v - top, 0)
+        # A face's light/shadow boundary runs diagonally down from its crest,
+        # so look the crest's lean up further right the deeper the pixel is.
+        shift = (np.arange(w)[None, :] + depth * F(h * 1.2)).astype(np.int64) % w
+        shade = F(0.85) + (sunlit[shift] - F(0.85)) * np.exp(-depth * F(0.8) / F(amp))
+        ripple_t = v * F(300) + fbm(rng, u, v, (24, 8), 4) * F(10) + u * F(2 * np.pi * 7)
+        ripples = F(0.95) + F(0.06) * np.sin(ripple_t)
         sand = ramp(stretch(fbm(rng, u, v, (10, 6), 4)), [(0, "#c8743a"), (1, "#eaa45c")])
         col = sand * (shade * ripples)[..., None]
         col = mix(col, rgb("#f0a888"), F(haze))

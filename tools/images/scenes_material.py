@@ -147,7 +147,6 @@ def circuitry(rng, w, h):
     img = img + rgb("#7dffc8") * (blur(hot, 6) * F(0.5))[..., None]
     gold = ramp(_light(pd * 6, 0.6), [(0.4, "#8a6420"), (1, "#ffe08a")])
     img = mix(img, gold, pd)
-    hole = np.asarray(pads.resize((w, h)), dtype=F) / 255 * 0
     img = mix(img, ramp(fbm(rng, u, v, (30, 20), 3), [(-0.5, "#121214"), (0.5, "#2a2a30")]), ch)
     text = Image.new("L", (w, h), 0)
     dtx = ImageDraw.Draw(text)
@@ -155,7 +154,7 @@ def circuitry(rng, w, h):
     for cx, cy, label in labels:
         dtx.text((cx // ss, cy // ss), label, fill=200, font=small, anchor="mm")
     img = mix(img, rgb("#d8d8d0"), np.asarray(text, dtype=F) / 255)
-    return img + hole[..., None]
+    return img
 
 
 def cells(rng, w, h):

@@ -1,10 +1,75 @@
-// Placeholder: marble waves and motif.
+// Marbled paper: the motif floats on a size bath like ink and is stirred by
+// wandering vortices and a drawn comb, then partly unwinds again. The marble
+// picture is drawn through the same currents as veins of dark and gold ink,
+// and gives the paper its relief.
+
+vec2 swirl(vec2 p, vec2 c, float strength, float radius)
+{
+    vec2 d = p - c;
+    float a = strength * exp(-dot(d, d) / (radius * radius));
+    float cs = cos(a), sn = sin(a);
+    return c + vec2(cs * d.x - sn * d.y, sn * d.x + cs * d.y);
+}
+
+// The whole stirring, applied to a point on the bath.
+vec2 stir(vec2 p, float t, float amount)
+{
+    vec2 q = p;
+    // Three vortices on slow orbits, alternating in sense.
+    q = swirl(q, vec2(0.45 * sin(t * 0.21), 0.3 * cos(t * 0.17)), 3.2 * amount, 0.42);
+    q = swirl(q, vec2(-0.6 + 0.2 * cos(t * 0.31), 0.25 * sin(t * 0.23 + 1.0)), -2.6 * amount, 0.35);
+    q = swirl(q, vec2(0.65 + 0.15 * sin(t * 0.27), -0.3 + 0.2 * cos(t * 0.19)), 2.2 * amount, 0.3);
+    // The comb: fine waves dragged across the bath.
+    q.y += 0.04 * amount * sin(q.x * 14.0 + t * 0.8);
+    q.x += 0.03 * amount * sin(q.y * 11.0 - t * 0.6);
+    if (iMouse.z > 0.0) {
+        vec2 m = (2.0 * iMouse.xy - iResolution.xy) / iResolution.y;
+        q = swirl(q, m, 2.5, 0.2);
+    }
+    return q;
+}
 
 void main()
 {
-    vec2 uv = gl_FragCoord.xy / iResolution.xy + iMouse.xy * 0.0001;
-    float w = sin(uv.x * 12.0 + iGlobalTime) * 0.02;
-    vec3 a = texture2D(iChannel1, uv + vec2(0.0, w)).rgb;
-    vec3 b = texture2D(iChannel2, uv - vec2(w, 0.0)).rgb;
-    gl_FragColor = vec4(mix(a, b, 0.5 + 0.5 * sin(iGlobalTime * 0.7)), 1.0);
+    float t = iGlobalTime;
+    vec2 res = iResolution.xy;
+    vec2 p = (2.0 * gl_FragCoord.xy - res) / res.y;
+
+    // Stirring rises, peaks mid-scene and settles halfway back: the motif is
+    // recognisable at both ends.
+    float amount = 0.25 + 0.75 * sin(3.14159 * clamp(t / 24.0, 0.0, 1.0));
+
+    vec2 q = stir(p, t, amount);
+    vec2 qx = stir(p + vec2(0.004, 0.0), t, amount);
+
+    // The motif is 4:3; cover the screen whatever its shape.
+    float cover = max(res.x / res.y / 1.3333, 1.0);
+    vec2 muv = vec2(q.x * 0.375, q.y * 0.5) / cover + 0.5;
+    vec3 motif = texture2D(iChannel2, vec2(muv.x, 1.0 - muv.y)).rgb;
+
+    // Marble veins ride the same currents, at a larger scale.
+    vec2 vuv = q * 0.45 + vec2(0.3, 0.1);
+    vec3 marble = texture2D(iChannel1, vuv).rgb;
+    float ml = dot(marble, vec3(0.299, 0.587, 0.114));
+    float mlx = dot(texture2D(iChannel1, (qx * 0.45 + vec2(0.3, 0.1))).rgb, vec3(0.299, 0.587, 0.114));
+
+    // Dark veins where the marble is darkest, gold where it turns bright.
+    float vein = smoothstep(0.42, 0.18, ml);
+    float gold = smoothstep(0.78, 0.95, ml);
+    vec3 col = motif * (0.85 + 0.3 * ml);
+    col = mix(col, vec3(0.08, 0.06, 0.1) + marble * 0.2, vein * 0.75);
+    col = mix(col, vec3(0.95, 0.75, 0.35), gold * 0.6);
+
+    // Paper relief from the marble's brightness, lit from the upper left.
+    float relief = (mlx - ml) * 18.0;
+    col *= 0.9 + 0.25 * clamp(relief, -1.0, 1.0);
+    vec2 uv = gl_FragCoord.xy / res;
+    float grain = texture2D(iChannel1, uv * 3.0).r;
+    col *= 0.93 + 0.1 * grain;
+
+    // Deckled border of the sheet.
+    vec2 e = abs(uv - 0.5) * 2.0;
+    float edge = max(e.x, e.y) + 0.02 * sin(uv.x * 90.0 + uv.y * 70.0);
+    col = mix(col, vec3(0.93, 0.9, 0.82) * (0.85 + 0.1 * grain), smoothstep(0.93, 0.95, edge));
+    gl_FragColor = vec4(clamp(col, 0.0, 1.0), 1.0);
 }

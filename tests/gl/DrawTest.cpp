@@ -102,6 +102,7 @@ Texture quadrants()
 struct DrawCase {
     const char *name;
     bool flipped;
+    bool wholeTexture;  // the overload without an area
     Area area;
     Rgba topLeft, topRight, bottomLeft;
 };
@@ -111,9 +112,9 @@ TEST_F(GlTest, DrawTextureShowsTheAreaAndRestoresState)
     const Rgba red{255, 0, 0, 255}, green{0, 255, 0, 255}, blue{0, 0, 255, 255};
     Texture texture = quadrants();
     const DrawCase cases[] = {
-        {"whole", false, Area(0, 0, 2, 2), red, green, blue},
-        {"flipped", true, Area(0, 0, 2, 2), blue, {255, 255, 255, 255}, red},
-        {"one texel", false, Area(1, 0, 2, 1), green, green, green},
+        {"whole", false, true, Area(), red, green, blue},
+        {"flipped", true, false, Area(0, 0, 2, 2), blue, {255, 255, 255, 255}, red},
+        {"one texel", false, false, Area(1, 0, 2, 1), green, green, green},
     };
     gl::setMatricesWindowPersp(64, 64);
     GLuint before = 0;
@@ -124,7 +125,7 @@ TEST_F(GlTest, DrawTextureShowsTheAreaAndRestoresState)
         glBindTexture(GL_TEXTURE_2D, before);
         glDisable(GL_TEXTURE_2D);
         gl::clear(ColorA{0, 0, 0, 1});
-        if (c.area == Area(0, 0, 2, 2) && !c.flipped)
+        if (c.wholeTexture)
             gl::draw(texture, Rectf{0, 0, 64, 64});
         else
             gl::draw(texture, c.area, Rectf{0, 0, 64, 64});

@@ -80,6 +80,21 @@ TEST_F(GlTest, IncompleteFramebufferThrowsItsReasonAndRestoresBinding)
     EXPECT_EQ(currentFramebuffer(), GLint(other.id));
 }
 
+TEST_F(GlTest, DepthOnlyFramebufferDrawsAndReadsNoColour)
+{
+    Fbo::Format depthOnly;
+    depthOnly.enableColorBuffer(false);
+    Fbo fbo(16, 16, depthOnly);
+    fbo.bindFramebuffer();
+    GLint drawBuffer = -1, readBuffer = -1;
+    glGetIntegerv(GL_DRAW_BUFFER, &drawBuffer);
+    glGetIntegerv(GL_READ_BUFFER, &readBuffer);
+    EXPECT_EQ(drawBuffer, GL_NONE);
+    EXPECT_EQ(readBuffer, GL_NONE);
+    EXPECT_EQ(glCheckFramebufferStatusEXT(GL_FRAMEBUFFER_EXT), GLenum(GL_FRAMEBUFFER_COMPLETE_EXT));
+    Fbo::unbindFramebuffer();
+}
+
 GLenum sStatus = 0;
 
 TEST_F(GlTest, EveryIncompleteStatusHasItsMessage)

@@ -231,6 +231,11 @@ void ImageSource::writeRows(ImageTarget &target, const uint8_t *data, size_t row
             layout.dstPad[i] = i != layout.dst.red && i != layout.dst.green && i != layout.dst.blue;
     }
 
+    // A target that states its size must have room for the whole image; one that leaves its
+    // size at 0 vouches for its row memory itself.
+    if ((target.getWidth() > 0 && target.getWidth() < mWidth) || (target.getHeight() > 0 && target.getHeight() < mHeight))
+        throw ImageIoExceptionFailedLoad();
+
     for (int32_t row = 0; row < mHeight; ++row) {
         auto *dst = static_cast<uint8_t *>(target.getRowPointer(row));
         // A target without room for a row cannot take the image; never write through null.

@@ -141,7 +141,8 @@ class ImageSource : public ImageIo {
     // Writes `height` rows of tightly or loosely packed pixels (rowBytes apart) in this
     // source's layout into the target, converting channel order, data type and colour model
     // as the target asks; then finalizes the target. Throws ImageIoExceptionIllegalDataType,
-    // ...IllegalColorModel or ...IllegalChannelOrder for layouts it cannot convert.
+    // ...IllegalColorModel or ...IllegalChannelOrder for layouts it cannot convert, and
+    // ImageIoExceptionFailedLoad for a target smaller than the image or without row memory.
     void writeRows(ImageTarget &target, const uint8_t *data, size_t rowBytes) const;
 
     float mPixelAspectRatio = 1.0f;

@@ -104,6 +104,8 @@ INSTANTIATE_TEST_SUITE_P(
         ConvertCase{"float_to_u16", Order::RGB, Type::Float32, {0.5, 1, 0}, Order::RGB, Type::UInt16, {32768, 65535, 0}}),
     [](const auto &info) { return std::string(info.param.name); });
 
+void PrintTo(const ConvertCase &c, std::ostream *os) { *os << c.name; }
+
 struct RefusalCase {
     const char *name;
     Order srcOrder;
@@ -114,6 +116,8 @@ struct RefusalCase {
     Model dstModel;
     enum { DataType, ColorModel, ChannelOrder } expect;
 };
+
+void PrintTo(const RefusalCase &c, std::ostream *os) { *os << c.name; }
 
 class RowConversionRefuses : public testing::TestWithParam<RefusalCase> {};
 
@@ -184,6 +188,19 @@ TEST(ImageTargets, WithoutRowMemoryFailTheLoad)
     };
     RowSource source(Order::RGB, Type::UInt8, Model::RGB, {1, 2, 3});
     EXPECT_THROW(source.load(std::make_shared<NoRows>(1, 1, Order::RGB, Type::UInt8, Model::RGB)), ImageIoExceptionFailedLoad);
+}
+
+// A target that states a size smaller than the image is refused before anything is written.
+TEST(ImageTargets, SmallerThanTheImageFailTheLoad)
+{
+    RowSource source(Order::RGB, Type::UInt8, Model::RGB, {1, 2, 3, 4, 5, 6});  // 2 x 1
+    auto narrow = std::make_shared<CpuTarget>(1, 1, Order::RGB, Type::UInt8, Model::RGB);
+    EXPECT_THROW(source.load(narrow), ImageIoExceptionFailedLoad);
+    EXPECT_EQ(narrow->mData, Bytes(3, 0xCD));
+    auto unsized = std::make_shared<CpuTarget>(2, 1, Order::RGB, Type::UInt8, Model::RGB);
+    unsized->clearSize();
+    EXPECT_NO_THROW(source.load(unsized));
+    EXPECT_EQ(unsized->component(1, 0, 2), 6);
 }
 
 TEST(ImageTargets, SetRowCopiesOneRowInTheTargetLayout)

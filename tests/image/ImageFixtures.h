@@ -49,6 +49,8 @@ class CpuTarget : public ImageTarget {
 
     void *getRowPointer(int32_t row) override;
     void finalize() override { ++mFinalized; }
+    // Leaves the memory as it is but states no size, like targets that do not know theirs.
+    void clearSize() { setSize(0, 0); }
 
     // Component `c` of pixel (x, y) as stored (integers exactly, floats as they are).
     double component(int32_t x, int32_t y, int c) const;

@@ -153,6 +153,8 @@ struct LayoutCase {
     double tolerance = 0;
 };
 
+void PrintTo(const LayoutCase &c, std::ostream *os) { *os << c.name; }
+
 const std::map<Order, std::string> kLetters = {
     {Order::RGBA, "RGBA"}, {Order::BGRA, "BGRA"}, {Order::RGB, "RGB"}, {Order::BGR, "BGR"},
     {Order::Y, "Y"},       {Order::YA, "YA"},
@@ -367,6 +369,16 @@ std::vector<BadCase> badCases()
         {"png_too_large", [png] { return withPngSize(png(), 20000, 20000); }},
         {"png_too_wide", [png] { return withPngSize(png(), 70000, 1); }},
         {"png_size_overflow", [png] { return withPngSize(png(), 0x7fffffff, 0x7fffffff); }},
+        // Complete and well formed, one row more than the pixel limit allows.
+        {"png_complete_over_pixel_limit", [] {
+             PngSpec spec;
+             spec.width = 16384;
+             spec.height = 16385;
+             spec.bitDepth = 1;
+             spec.colorType = PNG_COLOR_TYPE_GRAY;
+             spec.rows.assign(size_t(spec.height), Bytes(16384 / 8, 0));
+             return encodePng(spec);
+         }},
         // Within the limits but without the data: fails on the missing rows.
         {"png_claims_more_rows", [png] { return withPngSize(png(), 40, 3000); }},
         {"jpeg_soi_only", [] { return Bytes{0xFF, 0xD8, 0xFF}; }},
@@ -385,6 +397,8 @@ std::vector<BadCase> badCases()
         {"jpeg_cmyk", [] { return encodeJpeg(8, 8, JpegKind::Cmyk, Bytes(8 * 8 * 4, 100)); }},
     };
 }
+
+void PrintTo(const BadCase &c, std::ostream *os) { *os << c.name; }
 
 class DecoderRefuses : public testing::TestWithParam<BadCase> {};
 

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "audio/Result.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace lume::audio {
+
+// Fills `frameCount` interleaved stereo 16-bit frames. Called on the device's audio thread,
+// never while the owner holds the device lock.
+using FillFunction = void (*)(void* user, int16_t* frames, int frameCount);
+
+class OutputDevice;
+
+// The platform's audio output layer, held by one System while it is initialised.
+//
+// Machines without a sound card (build servers, CI) cannot open a real device. Rather than
+// leave the caller without playback, the driver then switches to a silent driver that still
+// consumes samples in real time, so a stream advances and ends exactly as it would on
+// speakers. The switch is made when the first device fails to open (or at start when the
+// platform layer cannot start at all); name() tells which driver is in use.
+class OutputDriver {
+ public:
+  OutputDriver() = default;
+  ~OutputDriver();
+  OutputDriver(const OutputDriver&) = delete;
+  OutputDriver& operator=(const OutputDriver&) = delete;
+
+  Result start();
+  // Every device must be closed first.
+  void stop();
+  const std::string& name() const { return mName; }
+
+  // Opens a paused stereo 16-bit device at `sampleRate`; `fill` feeds it once it is resumed.
+  Result openDevice(int sampleRate, FillFunction fill, void* user,
+                    std::unique_ptr<OutputDevice>* device);
+
+ private:
+  friend class OutputDevice;
+  Result startSilent();
+
+  bool mStarted = false;
+  std::string mName;
+  int mOpenDevices = 0;
+};
+
+// One open output stream with its own audio thread.
+class OutputDevice {
+ public:
+  ~OutputDevice();
+  OutputDevice(const OutputDevice&) = delete;
+  OutputDevice& operator=(const OutputDevice&) = delete;
+
+  bool isOpen() const { return mId != 0; }
+  void setPaused(bool paused);
+  // While locked, the fill function is not running and will not start.
+  void lock();
+  void unlock();
+  // Stops the audio thread and waits for it (about two buffer periods); the fill function is
+  // never called after this returns.
+  void close();
+
+ private:
+  friend class OutputDriver;
+  OutputDevice(OutputDriver* driver, FillFunction fill, void* user)
+      : mDriver(driver), mFill(fill), mUser(user) {}
+  static void callback(void* self, uint8_t* stream, int bytes);
+
+  OutputDriver* mDriver;
+  FillFunction mFill;
+  void* mUser;
+  uint32_t mId = 0;
+};
+
+}  // namespace lume::audio

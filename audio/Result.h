@@ -1,0 +1,23 @@
+#pragma once
+
+namespace lume::audio {
+
+// Outcome of every engine call. Callers may ignore it (the player does); on any result but
+// Ok the call changed nothing and every out-handle it was given is null.
+enum class Result {
+  Ok = 0,
+  InvalidParam,   // a null out-pointer, a channel count below one
+  InvalidHandle,  // a sound this system did not create or has already released
+  Initialized,    // init() on a system that is already initialised
+  Uninitialized,  // a call that needs init() first
+  FileNotFound,   // nothing at that path
+  FileBad,        // something at that path, but not a readable regular file (a directory)
+  Format,         // a readable file that holds no MPEG audio mpg123 can decode
+  NoChannel,      // as many channels as init() allowed are already playing
+  Output,         // no output device could be opened, not even the silent one
+};
+
+// A short English text for log lines and test messages.
+const char* resultText(Result result);
+
+}  // namespace lume::audio

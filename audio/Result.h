@@ -2,8 +2,9 @@
 
 namespace lume::audio {
 
-// Outcome of every engine call. Callers may ignore it (the player does); on any result but
-// Ok the call changed nothing and every out-handle it was given is null.
+// Outcome of every engine call. Callers may ignore it (the player does): on any result but Ok
+// every out-handle the call was given is null, so a failed open or play leaves nothing to
+// release and nothing that plays.
 enum class Result {
   Ok = 0,
   InvalidParam,   // a null out-pointer, a channel count below one

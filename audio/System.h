@@ -23,6 +23,12 @@ class Sound;
 // (and answers isPlaying() with false once done) until the system is released; a sound stays
 // valid until its own release() or the system's. After System::release() every handle from
 // it is gone.
+//
+// Typical use:
+//   systemCreate(&system); system->init(32);
+//   system->createStream("music.mp3", &sound); system->playSound(sound, false, &channel);
+//   ... channel->isPlaying(&playing) ...
+//   channel->stop(); sound->release(); system->release();
 class System {
  public:
   // Starts audio output with room for `maxChannels` channels playing at once (at least 1).

@@ -1,0 +1,82 @@
+#include "framework/app/RendererGl.h"
+
+#include "framework/Rect.h"
+#include "framework/app/Platform.h"
+#include "framework/app/WindowImpl.h"
+#include "framework/gl/Matrices.h"
+
+#include <algorithm>
+
+namespace lume::app {
+
+RendererGl::RendererGl(int32_t antiAliasing) : mAntiAliasing(std::clamp(antiAliasing, 0, kMaxAntiAliasing)) {}
+
+RendererGl::~RendererGl() = default;
+
+RendererRef RendererGl::clone() const
+{
+    auto copy = std::make_shared<RendererGl>(mAntiAliasing);
+    copy->mApp = mApp;
+    copy->mWindow = mWindow;
+    return copy;
+}
+
+void RendererGl::attachWindow(App *app, WindowImpl *window, const RendererRef &sharedRenderer)
+{
+    mApp = app;
+    mWindow = window;
+    if (!mImpl)
+        mImpl = platform().createRendererGlImpl(this);
+    RendererGlImpl *shareWith = nullptr;
+    if (auto *other = dynamic_cast<RendererGl *>(sharedRenderer.get()))
+        shareWith = other->mImpl.get();
+    // The window code does not look at the result: a window without a context simply
+    // draws nothing, and the backend has said why on the console.
+    mImpl->initialize(window, shareWith);
+}
+
+void RendererGl::kill()
+{
+    if (mImpl)
+        mImpl->kill();
+}
+
+void RendererGl::startDraw()
+{
+    makeCurrentContext();
+}
+
+void RendererGl::finishDraw()
+{
+    if (mImpl)
+        mImpl->swapBuffers();
+}
+
+void RendererGl::makeCurrentContext()
+{
+    if (mImpl)
+        mImpl->makeCurrentContext();
+}
+
+void RendererGl::defaultResize()
+{
+    Vec2i size;
+    if (mImpl)
+        size = mImpl->getDrawableSize();
+    else if (mWindow)
+        size = mWindow->getSize();
+    const int32_t w = std::max(size.x, 0);
+    const int32_t h = std::max(size.y, 0);
+    gl::setViewport(Area(0, 0, w, h));
+    // A minimised window has no area: there is no camera for it, and the matrices it had
+    // stay until it has a size again.
+    if (w > 0 && h > 0)
+        gl::setMatricesWindowPersp(w, h, 60.0f);
+}
+
+std::unique_ptr<SharedContext> RendererGl::createSharedContext()
+{
+    return mImpl ? mImpl->createSharedContext() : nullptr;
+}
+
+} // namespace lume::app

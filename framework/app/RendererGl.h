@@ -1,0 +1,84 @@
+#pragma once
+
+#include "framework/Vector.h"
+#include "framework/app/Renderer.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace lume::app {
+
+class RendererGl;
+
+// A second OpenGL context that shares objects (programs, textures, buffers) with a window's
+// render context, for work on another thread. It has a drawable of its own (a hidden 1x1
+// window), so it never competes with the render context for the window.
+class SharedContext {
+  public:
+    virtual ~SharedContext() = default;
+    // Makes the context current on the calling thread; false when that fails.
+    virtual bool makeCurrent() = 0;
+    // Leaves the calling thread with no current context.
+    virtual void release() = 0;
+};
+
+// The platform side of a RendererGl: pixel format, context, swap.
+class RendererGlImpl {
+  public:
+    virtual ~RendererGlImpl() = default;
+
+    // Creates the window's context (sharing objects with `sharedWith` when given) and leaves
+    // it current on the calling thread. False when the window cannot have one.
+    virtual bool initialize(WindowImpl *window, RendererGlImpl *sharedWith) = 0;
+    virtual void kill() = 0;
+    virtual void makeCurrentContext() = 0;
+    virtual void swapBuffers() = 0;
+    // The drawable's size in pixels.
+    virtual Vec2i getDrawableSize() const = 0;
+    virtual std::unique_ptr<SharedContext> createSharedContext() = 0;
+};
+
+// The OpenGL renderer.
+class RendererGl : public Renderer {
+  public:
+    // Antialiasing level: an index into the sample counts {0, 2, 4, 6, 8, 16, 32}.
+    static constexpr int32_t kSampleCounts[] = {0, 2, 4, 6, 8, 16, 32};
+    static constexpr int32_t kMaxAntiAliasing = 6;
+
+    explicit RendererGl(int32_t antiAliasing = 0);
+    ~RendererGl() override;
+
+    RendererRef clone() const override;
+    void attachWindow(App *app, WindowImpl *window, const RendererRef &sharedRenderer) override;
+    void kill() override;
+    // Makes the context current.
+    void startDraw() override;
+    // Swaps the buffers.
+    void finishDraw() override;
+    void makeCurrentContext() override;
+    // Viewport over the whole drawable and window matrices: a 60-degree perspective camera
+    // whose z = 0 plane maps one-to-one onto the window, origin at the top left, y down.
+    // A zero-area drawable gets the (empty) viewport and keeps its previous matrices.
+    void defaultResize() override;
+
+    int32_t getAntiAliasing() const { return mAntiAliasing; }
+    // The platform lowers the level when the driver offers no such format.
+    void setAntiAliasing(int32_t level) { mAntiAliasing = level; }
+    App *getApp() const { return mApp; }
+    WindowImpl *getWindow() const { return mWindow; }
+    RendererGlImpl *getImpl() const { return mImpl.get(); }
+
+    // A context sharing objects with this renderer's context, for another thread. Call on
+    // the thread that owns the render context, after the window exists; the render context
+    // is current again when it returns. Null when no such context can be made. The object
+    // may be destroyed on any thread, after it has been released there.
+    std::unique_ptr<SharedContext> createSharedContext();
+
+  private:
+    App *mApp = nullptr;
+    int32_t mAntiAliasing;
+    std::unique_ptr<RendererGlImpl> mImpl;
+    WindowImpl *mWindow = nullptr;
+};
+
+} // namespace lume::app

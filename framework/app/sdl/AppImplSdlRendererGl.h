@@ -1,0 +1,40 @@
+#pragma once
+
+#include "framework/app/RendererGl.h"
+
+#include <SDL.h>
+
+namespace lume::app {
+
+// The OpenGL context of a window on SDL: RGBA8, depth 16, no stencil, double-buffered,
+// compatibility profile; objects shared with another window's context when asked.
+class AppImplSdlRendererGl : public RendererGlImpl {
+  public:
+    explicit AppImplSdlRendererGl(RendererGl *renderer);
+    ~AppImplSdlRendererGl() override;
+
+    bool initialize(WindowImpl *window, RendererGlImpl *sharedWith) override;
+    void kill() override;
+    void makeCurrentContext() override;
+    void swapBuffers() override;
+    Vec2i getDrawableSize() const override;
+    std::unique_ptr<SharedContext> createSharedContext() override;
+
+    SDL_Window *getSdlWindow() const { return mWindow; }
+    SDL_GLContext getContext() const { return mContext; }
+
+    // The GL attributes every window is created with (`samples` 0: no multisampling).
+    static void setPixelFormatAttributes(int samples);
+    // Destroys the hidden windows of shared contexts that have ended (main thread).
+    static void destroyRetiredWindows();
+    // Called before the video subsystem ends: windows of shared contexts still alive go with
+    // it, and their later end must not touch the next session's windows.
+    static void endVideoSession();
+
+  private:
+    RendererGl *mRenderer;
+    SDL_Window *mWindow = nullptr;
+    SDL_GLContext mContext = nullptr;
+};
+
+} // namespace lume::app

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "framework/Vector.h"
+
+#include <cstdint>
+
+namespace lume::app::xrandr {
+
+// Switches the primary output of the X display ($DISPLAY) to a mode of exactly width x
+// height, resizing the screen to fit. 0 on success; -2 when the output lists no mode of that
+// size; -1 when there is no X display or RandR 1.2, or the server refuses (X errors are
+// caught, never fatal). The first change records the configuration in force, which
+// restoreOriginalMode() puts back.
+int32_t changePrimaryMode(int32_t width, int32_t height);
+
+// The X screen's size as it is now; false without an X display.
+bool getScreenSize(Vec2i &size);
+
+// Puts back the configuration recorded before the first change if it is not in force (a
+// safety net for runs that end without their own restore). Registered with atexit by the
+// first change; also safe to call from the quit-signal thread.
+void restoreOriginalMode();
+
+} // namespace lume::app::xrandr

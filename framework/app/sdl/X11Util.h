@@ -1,0 +1,47 @@
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <mutex>
+#include <string>
+
+namespace lume::app::x11 {
+
+// Runs Xlib requests with errors recorded instead of handled by Xlib's default handler,
+// which would end the process. The handler is process-wide, so traps from different threads
+// take turns.
+class ErrorTrap {
+  public:
+    explicit ErrorTrap(::Display *display);
+    ~ErrorTrap();
+    ErrorTrap(const ErrorTrap &) = delete;
+    ErrorTrap &operator=(const ErrorTrap &) = delete;
+
+    // Waits for the server's answers so far; true if any of them was an error.
+    bool failed();
+
+  private:
+    std::unique_lock<std::recursive_mutex> mLock;
+    ::Display *mDisplay;
+    int (*mPrevious)(::Display *, XErrorEvent *);
+};
+
+// A connection to $DISPLAY for the life of the object (null `display` when there is none).
+struct Connection {
+    ::Display *display = XOpenDisplay(nullptr);
+    Connection() = default;
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+    ~Connection()
+    {
+        if (display)
+            XCloseDisplay(display);
+    }
+};
+
+// Asks every top-level window that is transient for `owner` (or, with no owner, every one
+// titled `title`) to close, as a window manager's close button would (WM_DELETE_WINDOW).
+// Returns how many were asked.
+int closeTransientWindows(unsigned long owner, const std::string &title);
+
+} // namespace lume::app::x11

@@ -1,0 +1,185 @@
+#pragma once
+
+// A platform, clock, application implementation, window and renderer that only record what
+// happens, so the portable framework can be driven without a display.
+
+#include "framework/app/AppBasic.h"
+#include "framework/app/AppImplBasic.h"
+#include "framework/app/Platform.h"
+#include "framework/app/Renderer.h"
+#include "framework/app/RendererGl.h"
+#include "framework/app/Window.h"
+#include "framework/app/WindowImpl.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace lume::test {
+
+using namespace lume::app;
+
+// Everything the fakes saw, in order.
+struct Journal {
+    std::vector<std::string> entries;
+    void add(std::string entry) { entries.push_back(std::move(entry)); }
+    void clear() { entries.clear(); }
+};
+
+class FakeClock : public Clock {
+  public:
+    double now() const override { return mNow; }
+    void advance(double seconds) { mNow += seconds; }
+    double mNow = 100.0;
+};
+
+class FakeRenderer : public Renderer {
+  public:
+    explicit FakeRenderer(Journal *journal) : mJournal(journal) {}
+    RendererRef clone() const override { return std::make_shared<FakeRenderer>(mJournal); }
+    void attachWindow(App *, WindowImpl *, const RendererRef &) override {}
+    void kill() override { mJournal->add("kill"); }
+    void startDraw() override { mJournal->add("startDraw"); }
+    void finishDraw() override { mJournal->add("finishDraw"); }
+    void makeCurrentContext() override { mJournal->add("makeCurrent"); }
+    void defaultResize() override { mJournal->add("defaultResize"); }
+
+  private:
+    Journal *mJournal;
+};
+
+class FakeWindowImpl : public WindowImpl {
+  public:
+    FakeWindowImpl(const WindowFormat &format, AppImplBasic *appImpl) : WindowImpl(format, appImpl)
+    {
+        finishCreation();
+    }
+    void setPos(const Vec2i &pos) override { mPos = pos; }
+    void setSize(const Vec2i &size) override { mSize = size; }
+    std::string getTitle() const override { return mTitle; }
+    void setTitle(const std::string &title) override { mTitle = title; }
+    void hide() override { mHidden = true; }
+    void show() override { mHidden = false; }
+    void *getNative() const override { return nullptr; }
+    void redraw() override { paint(); }
+    void destroyNative() override
+    {
+        if (mRenderer)
+            mRenderer->kill();
+    }
+    // What a platform does when the client area changes.
+    void sizeChanged(const Vec2i &size)
+    {
+        mSize = size;
+        if (mAppImpl->setupHasBeenCalled())
+            resizeNotify();
+    }
+    Vec2i windowedPos() const { return mWindowedPos; }
+
+  private:
+    std::string mTitle;
+};
+
+// What a loop did, kept beyond the loop's own life.
+struct LoopRecord {
+    std::vector<double> sleeps;
+    int pumps = 0;
+    double lastNextFrameTime = 0.0;
+};
+
+// Waits by moving the fake clock; input is whatever the test scripts into onSleep/onPump.
+class FakeAppImpl : public AppImplBasic {
+  public:
+    FakeAppImpl(AppBasic *app, FakeClock *clock, LoopRecord *record) : AppImplBasic(app), mClock(clock), mRecord(record) {}
+    ~FakeAppImpl() override { mRecord->lastNextFrameTime = getNextFrameTime(); }
+
+    std::function<void()> onSleep, onPump;
+    std::vector<FakeWindowImpl *> created;
+
+  protected:
+    std::unique_ptr<WindowImpl> createWindowImpl(const WindowFormat &format, const RendererRef &) override
+    {
+        auto window = std::make_unique<FakeWindowImpl>(format, this);
+        created.push_back(window.get());
+        return window;
+    }
+    void sleep(double seconds) override
+    {
+        mRecord->sleeps.push_back(seconds);
+        if (onSleep)
+            onSleep();
+        mClock->advance(seconds);
+    }
+    void pumpEvents() override
+    {
+        ++mRecord->pumps;
+        if (onPump)
+            onPump();
+    }
+
+  private:
+    FakeClock *mClock;
+    LoopRecord *mRecord;
+};
+
+class FakePlatform : public Platform {
+  public:
+    std::vector<std::string> getCommandLine() override { return {"fake", "--flag"}; }
+    boost::filesystem::path getAppPath() override { return "/fake/"; }
+    std::unique_ptr<AppImplBasic> createAppImpl(AppBasic *app) override
+    {
+        record = LoopRecord();
+        auto impl = std::make_unique<FakeAppImpl>(app, clock, &record);
+        lastImpl = impl.get();
+        if (onAppImplCreated)
+            onAppImplCreated(*impl);
+        return impl;
+    }
+    std::unique_ptr<RendererGlImpl> createRendererGlImpl(RendererGl *) override { return nullptr; }
+    void writeDebugOutput(std::string_view text) override { debugOutput.emplace_back(text); }
+    int showCursor(bool show) override { return cursorCount += show ? 1 : -1; }
+    void setPowerManagement(bool) override {}
+    std::vector<DisplayInfo> enumerateDisplays() override { return displays; }
+    int changeDisplayMode(int32_t, int32_t) override { return 0; }
+    Vec2i getDesktopSize() override { return desktop; }
+    void showMessageBox(void *, const std::string &, const std::string &, MessageBoxIcon) override {}
+
+    FakeClock *clock = nullptr;
+    Journal *journal = nullptr;
+    FakeAppImpl *lastImpl = nullptr; // valid while the application runs
+    LoopRecord record;
+    std::function<void(FakeAppImpl &)> onAppImplCreated;
+    std::vector<std::string> debugOutput;
+    int cursorCount = 0;
+    std::vector<DisplayInfo> displays{{Area(0, 0, 1920, 1080), 32, 7, true}};
+    Vec2i desktop{1920, 1080};
+};
+
+// Installs a fresh FakePlatform for one test and forgets the display list around it.
+class FakePlatformScope {
+  public:
+    FakePlatformScope()
+    {
+        auto fake = std::make_unique<FakePlatform>();
+        platform = fake.get();
+        platform->clock = &clock;
+        platform->journal = &journal;
+        mPrevious = setPlatform(std::move(fake));
+        Display::forgetDisplays();
+    }
+    ~FakePlatformScope()
+    {
+        Display::forgetDisplays();
+        setPlatform(std::move(mPrevious));
+    }
+
+    FakePlatform *platform;
+    FakeClock clock;
+    Journal journal;
+
+  private:
+    std::unique_ptr<Platform> mPrevious;
+};
+
+} // namespace lume::test

@@ -1,0 +1,113 @@
+// UTF-8/UTF-16 conversion and the console stream.
+#include "framework/app/Console.h"
+#include "framework/app/Utf.h"
+#include "tests/framework/TestApp.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+
+using namespace lume::app;
+using namespace lume::test;
+
+TEST(Utf, ConvertsBothWaysWithoutLoss)
+{
+    const std::string samples[] = {
+        "",
+        "Fatal Error",
+        "caf\xC3\xA9 \xE2\x82\xAC",         // 2- and 3-byte sequences
+        "\xF0\x9F\x8E\xB5 note",            // outside the basic plane: a surrogate pair
+        std::string("a\0b", 3),              // zero characters are text too
+    };
+    for (const std::string &s : samples) {
+        const std::u16string wide = toUtf16(s);
+        EXPECT_EQ(toUtf8(wide), s);
+    }
+    EXPECT_EQ(toUtf16("\xF0\x9F\x8E\xB5"), (std::u16string{0xD83C, 0xDFB5}));
+    EXPECT_EQ(toUtf16("").size(), 0u);
+}
+
+TEST(Utf, MalformedInputIsRejectedWithItsMessage)
+{
+    const std::string badUtf8[] = {
+        "\x80",              // continuation without a lead byte
+        "abc\xC3",           // cut short
+        "\xC0\xAF",          // overlong
+        "\xED\xA0\x80",      // an encoded surrogate
+        "\xF4\x90\x80\x80",  // above U+10FFFF
+        "\xFF",
+    };
+    for (const std::string &s : badUtf8) {
+        try {
+            toUtf16(s);
+            ADD_FAILURE() << "accepted malformed UTF-8";
+        } catch (const std::runtime_error &e) {
+            EXPECT_STREQ(e.what(), "Error in UTF-8 to UTF-16 conversion.");
+        }
+    }
+    const std::u16string badUtf16[] = {{0xD800}, {0xDC00, u'a'}, {u'a', 0xD83C, u'b'}};
+    for (const std::u16string &s : badUtf16) {
+        try {
+            toUtf8(s);
+            ADD_FAILURE() << "accepted an unpaired surrogate";
+        } catch (const std::runtime_error &e) {
+            EXPECT_STREQ(e.what(), "Error in UTF-16 to UTF-8 conversion.");
+        }
+    }
+}
+
+TEST(Utf, PrefixStopsBeforeACharacterThatCrossesTheLimit)
+{
+    const std::string text = "ab\xE2\x82\xAC"; // "ab€": five bytes
+    EXPECT_EQ(utf8PrefixLength(text, 10), 5u);
+    EXPECT_EQ(utf8PrefixLength(text, 5), 5u);
+    EXPECT_EQ(utf8PrefixLength(text, 4), 2u);
+    EXPECT_EQ(utf8PrefixLength(text, 3), 2u);
+    EXPECT_EQ(utf8PrefixLength(text, 2), 2u);
+}
+
+TEST(Console, TextReachesTheDebugOutputOnlyWhenFlushed)
+{
+    FakePlatformScope scope;
+    {
+        TestApp app(scope.clock, scope.journal);
+        app.console() << "Error -2 occurred. The graphics mode is not supported.\n";
+        EXPECT_TRUE(scope.platform->debugOutput.empty()); // a newline is not a flush
+        app.console() << "second line\n" << std::flush;
+        ASSERT_EQ(scope.platform->debugOutput.size(), 1u);
+        EXPECT_EQ(scope.platform->debugOutput[0],
+                  "Error -2 occurred. The graphics mode is not supported.\nsecond line\n");
+        app.console() << "left over\n";
+    }
+    // Still collected when the application went away: handed over, not lost.
+    ASSERT_EQ(scope.platform->debugOutput.size(), 2u);
+    EXPECT_EQ(scope.platform->debugOutput[1], "left over\n");
+}
+
+namespace {
+
+class StderrPlatform : public FakePlatform {
+  public:
+    void writeDebugOutput(std::string_view text) override
+    {
+        std::fwrite(text.data(), 1, text.size(), stderr);
+    }
+};
+
+} // namespace
+
+TEST(ConsoleDeathTest, TextStillCollectedAtExitIsWritten)
+{
+    // The player ends with std::exit(0) when no display mode works; its console lines were
+    // never flushed and must still be seen.
+    EXPECT_EXIT(
+        {
+            setPlatform(std::make_unique<StderrPlatform>());
+            static DebugStream *stream = new DebugStream; // never destroyed
+            *stream << "Error -2 occurred. The graphics mode is not supported.\n";
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "Error -2 occurred\\. The graphics mode is not supported\\.");
+}

@@ -47,7 +47,7 @@ vec4 sparks(vec2 p, mat2 back, float scale, float seed, float radius, float t)
     float twinkle = 0.75 + 0.25 * sin(t * (2.0 + 3.0 * h.x) + h.y * 40.0);
     float core = smoothstep(radius, radius * 0.35, d);
     float halo = radius * 0.5 / (d * d * 12.0 + radius * 0.5) * 0.35;
-    return vec4(c * (1.0 + 0.6 * core) * twinkle, (core + halo) * step(0.25, hash1(id + seed * 3.1)));
+    return vec4(c * (1.0 + 0.6 * core) * twinkle, (core + halo) * step(0.55, hash1(id + seed * 3.1)));
 }
 
 void main()
@@ -65,8 +65,9 @@ void main()
     // Backdrop: deep blue night with a soft glow that takes the motif's colour.
     float r = length(p);
     vec3 col = mix(vec3(0.05, 0.04, 0.12), vec3(0.01, 0.01, 0.03), smoothstep(0.0, 1.6, r));
-    vec3 glowTint = motif(p * 0.15);
-    col += glowTint * 0.35 * exp(-r * r * 1.5) * (0.6 + 0.4 * sin(t * 0.5));
+    // The motif already waits in the dark, large and dim, drawing slowly nearer.
+    vec3 ghost = motif(p * (0.55 + 0.01 * t));
+    col += ghost * (0.06 + 0.1 * exp(-r * r * 1.5)) * (0.8 + 0.2 * sin(t * 0.5));
 
     // Flight: sheets at depths that cycle towards the viewer. Speed decays
     // from a rush to a drift (closed-form integral of the speed).
@@ -75,11 +76,11 @@ void main()
     for (int i = 0; i < FLIGHT_LAYERS; i++) {
         float fi = float(i);
         float z = fract(fi / float(FLIGHT_LAYERS) + travel);
-        float scale = mix(26.0, 3.0, z);
+        float scale = mix(18.0, 2.5, z);
         float fade = smoothstep(0.0, 0.25, z) * smoothstep(1.0, 0.8, z);
         float a = fi * 1.7 + t * 0.03;
         mat2 rot = mat2(cos(a), sin(a), -sin(a), cos(a));
-        vec4 s = sparks(rot * p, mat2(cos(a), -sin(a), sin(a), cos(a)), scale, fi + floor(fi / float(FLIGHT_LAYERS) + travel) * 7.0, 0.16, t);
+        vec4 s = sparks(rot * p, mat2(cos(a), -sin(a), sin(a), cos(a)), scale, fi + floor(fi / float(FLIGHT_LAYERS) + travel) * 7.0, 0.2, t);
         sparkCol += s.rgb * s.a * fade;
     }
     // A few sparks stay for the rest of the scene, in front of the picture.

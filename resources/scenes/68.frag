@@ -65,17 +65,17 @@ void main()
     vec3 fogCol = vec3(0.55, 0.4, 0.55);
 
     // The portal: the motif framed in a disc that swells over the flight.
-    float grow = mix(0.08, 0.24, smoothstep(0.0, 10.0, t));
+    float grow = mix(0.09, 0.36, smoothstep(0.0, 10.0, t) * smoothstep(0.0, 10.0, t));
     vec2 pq = q / grow;
     float pr = length(pq);
     vec2 puv = pq * vec2(0.36, 0.48) + 0.5;
     puv += 0.01 * vec2(sin(t * 2.0 + pq.y * 6.0), cos(t * 1.7 + pq.x * 6.0));
-    vec3 motif = texture2D(iChannel1, vec2(puv.x, 1.0 - puv.y)).rgb * 1.3;
+    vec3 motif = texture2D(iChannel1, vec2(puv.x, 1.0 - puv.y)).rgb * 1.1;
     col = mix(fogCol * 0.8, col, fog);
     col += fogCol * 0.4 * exp(-r * 5.0);
     float portal = smoothstep(1.0, 0.95, pr);
     col = mix(col, motif, portal);
-    col += vec3(1.0, 0.8, 0.6) * smoothstep(0.25, 0.0, abs(pr - 1.0)) * 0.7;
+    col += vec3(1.0, 0.8, 0.6) * smoothstep(0.15, 0.0, abs(pr - 1.0)) * 0.5;
 
     col *= 1.0 - 0.35 * dot(p * 0.5, p * 0.5);
     gl_FragColor = vec4(clamp(col, 0.0, 1.0), 1.0);

@@ -1,5 +1,5 @@
 // Gyroscope: three nested metal rings spin about their own axes around a
-// glowing core. The metal picture wraps the rings (triplanar) and doubles as
+// glowing core. The metal picture is wrapped along each ring and doubles as
 // their reflected surroundings; a dark studio floor catches the glow.
 
 #define MAX_STEPS 56
@@ -35,21 +35,27 @@ vec2 map(vec3 p)
     return d;
 }
 
-vec3 calcNormal(vec3 p)
+// Normal of a ring in its own frame, straight from the shape of its cross
+// section: far cheaper than sampling the whole distance field four times.
+vec3 ringNormal(vec3 lp, float r, float w)
 {
-    const vec2 k = vec2(1.0, -1.0);
-    const float e = 0.002;
-    return normalize(k.xyy * map(p + k.xyy * e).x + k.yyx * map(p + k.yyx * e).x +
-                     k.yxy * map(p + k.yxy * e).x + k.xxx * map(p + k.xxx * e).x);
+    vec3 radial = normalize(vec3(lp.x, 0.0, lp.z));
+    vec2 q = vec2(length(lp.xz) - r, lp.y);
+    vec2 e = abs(q) - vec2(w, w * 0.55);
+    vec2 g = max(e, 0.0);
+    // Inside the rounding margin pick the nearest face.
+    if (max(e.x, e.y) <= 0.0) g = e.x > e.y ? vec2(1.0, 0.0) : vec2(0.0, 1.0);
+    g = normalize(g + 1e-5) * sign(q);
+    return normalize(radial * g.x + vec3(0.0, g.y, 0.0));
 }
 
-vec3 triplanar(vec3 p, vec3 n)
+// The metal picture wrapped along a ring: u runs around the ring (so the
+// brushing follows it), v around its cross section.
+vec3 ringMetal(vec3 lp, float r)
 {
-    vec3 w = pow(abs(n), vec3(4.0));
-    w /= (w.x + w.y + w.z);
-    return texture2D(iChannel1, p.yz * 0.7).rgb * w.x +
-           texture2D(iChannel1, p.zx * 0.7).rgb * w.y +
-           texture2D(iChannel1, p.xy * 0.7).rgb * w.z;
+    float u = atan(lp.z, lp.x) * 0.4775;   // three panels around the ring
+    float v = atan(lp.y, length(lp.xz) - r) * 0.159;
+    return texture2D(iChannel1, vec2(u, v * 0.5 + 0.25)).rgb;
 }
 
 // The metal picture stretched around the scene as a spherical environment.
@@ -89,11 +95,14 @@ void main()
     if (tf < 1e8) {
         vec3 fp = ro + rd * tf;
         float glow = 0.35 / (1.0 + dot(fp.xz, fp.xz) * 0.6);
-        vec3 tile = texture2D(iChannel1, fp.xz * 0.18).rgb;
-        col = tile * 0.12 + vec3(1.0, 0.55, 0.25) * glow * (1.1 + 0.3 * gPulse);
-        col *= exp(-0.04 * tf * tf);
+        // Riveted metal floor plates, lit by the core and a cool fill.
+        vec3 tile = texture2D(iChannel1, fp.xz * 0.16).rgb;
+        col = tile * (vec3(0.1, 0.12, 0.16) + vec3(1.6, 0.9, 0.45) * glow * (1.1 + 0.3 * gPulse));
+        col += vec3(1.0, 0.55, 0.25) * glow * 0.25;
+        col = mix(vec3(0.09, 0.07, 0.06), col, exp(-0.015 * tf * tf));
     } else {
-        col = environment(rd) * 0.35;
+        // Above the floor: a dark studio with a warm haze at the horizon.
+        col = mix(vec3(0.09, 0.07, 0.06), vec3(0.01, 0.01, 0.02), smoothstep(0.0, 0.5, rd.y));
     }
 
     // March only rays that come near the rings' bounding sphere.
@@ -113,23 +122,29 @@ void main()
         }
         if (res.x < 0.0015) {
             vec3 pos = ro + rd * dist;
-            vec3 n = calcNormal(pos);
+            // The ring's frame: local = M * world, so world normals come back through the transpose.
+            mat3 frame = res.y < 0.5 ? gRing0 : (res.y < 1.5 ? gRing1 : gRing2);
+            vec3 lp = frame * pos;
+            float rr = res.y < 0.5 ? 1.25 : (res.y < 1.5 ? 0.95 : 0.66);
+            float ww = res.y < 0.5 ? 0.07 : (res.y < 1.5 ? 0.065 : 0.06);
+            vec3 n = res.y > 2.5 ? normalize(pos) : transpose(frame) * ringNormal(lp, rr, ww);
             vec3 r = reflect(rd, n);
             float fres = pow(1.0 - max(dot(-rd, n), 0.0), 3.0);
+            vec3 env = environment(r);
             if (res.y > 2.5) {
-                col = vec3(1.0, 0.62, 0.28) * (1.6 + 0.5 * gPulse) + environment(r) * 0.3;
+                col = vec3(1.0, 0.62, 0.28) * (1.6 + 0.5 * gPulse) + env * 0.3;
             } else {
                 // Metal: albedo from the picture, tinted per ring, lit by the
                 // core (a point light at the origin) and by the environment.
                 vec3 tint = res.y < 0.5 ? vec3(1.0, 0.78, 0.5) : (res.y < 1.5 ? vec3(0.85, 0.88, 0.95) : vec3(0.95, 0.6, 0.45));
-                vec3 alb = triplanar(pos, n) * tint;
+                vec3 alb = ringMetal(lp, rr) * tint;
                 vec3 l = normalize(-pos);
                 float diff = max(dot(n, l), 0.0) / (0.6 + dot(pos, pos));
                 float spec = pow(max(dot(r, l), 0.0), 32.0);
                 vec3 keyDir = normalize(vec3(0.5, 0.9, 0.3));
                 float key = max(dot(n, keyDir), 0.0);
                 col = alb * (0.08 + 0.9 * key * vec3(0.9, 0.85, 0.8) + 1.8 * diff * vec3(1.0, 0.6, 0.3));
-                col += environment(r) * alb * (0.5 + 1.5 * fres);
+                col += env * alb * (0.5 + 1.5 * fres);
                 col += vec3(1.0, 0.7, 0.4) * spec * 1.2;
                 col += pow(max(dot(r, keyDir), 0.0), 60.0) * 0.8;
             }

@@ -54,12 +54,12 @@ void main()
     // refracted by a fake surface normal taken from the field gradient.
     float th = 0.3;
     float inside = smoothstep(th - 0.01, th + 0.01, f);
-        vec3 n = normalize(vec3(-g * 0.22, 1.0));
-    vec2 cuv = p * 0.3 + 0.5 + n.xy * 0.12 + vec2(-0.01 * t, 0.006 * t);
+        vec3 n = normalize(vec3(-g * 0.12, 1.0));
+    vec2 cuv = p * 0.3 + 0.5 + n.xy * 0.07 + vec2(-0.01 * t, 0.006 * t);
     vec3 cells = texture2D(iChannel1, cuv).rgb;
     // Chromatic split on the refraction makes the lens read as glass-like.
-    float cg = texture2D(iChannel1, cuv + n.xy * 0.015).g;
-    cells = vec3(cells.r, cg, cells.b) * 1.25;
+    float cg = texture2D(iChannel1, cuv + n.xy * 0.006).g;
+    cells = vec3(cells.r, cg, cells.b);
 
     vec3 l = normalize(vec3(-0.5, 0.6, 0.7));
     float spec = pow(max(dot(reflect(-l, n), vec3(0.0, 0.0, 1.0)), 0.0), 40.0);

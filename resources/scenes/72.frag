@@ -44,32 +44,40 @@ void main()
 
     // The motif is 4:3; cover the screen whatever its shape.
     float cover = max(res.x / res.y / 1.3333, 1.0);
-    vec2 muv = vec2(q.x * 0.375, q.y * 0.5) / cover + 0.5;
+    vec2 muv = vec2(q.x * 0.375, q.y * 0.5) * 1.2 / cover + 0.5;
     vec3 motif = texture2D(iChannel2, vec2(muv.x, 1.0 - muv.y)).rgb;
 
     // Marble veins ride the same currents, at a larger scale.
     vec2 vuv = q * 0.45 + vec2(0.3, 0.1);
     vec3 marble = texture2D(iChannel1, vuv).rgb;
     float ml = dot(marble, vec3(0.299, 0.587, 0.114));
-    float mlx = dot(texture2D(iChannel1, (qx * 0.45 + vec2(0.3, 0.1))).rgb, vec3(0.299, 0.587, 0.114));
+    float mlx = dot(texture2D(iChannel1, qx * 0.45 + vec2(0.3, 0.1)).rgb, vec3(0.299, 0.587, 0.114));
+    // The marble's gold veins are its only warm, saturated pixels.
+    float gold = clamp((marble.r - marble.b) * 5.0 - 0.3, 0.0, 1.0);
 
-    // Dark veins where the marble is darkest, gold where it turns bright.
-    float vein = smoothstep(0.42, 0.18, ml);
-    float gold = smoothstep(0.78, 0.95, ml);
-    vec3 col = motif * (0.85 + 0.3 * ml);
-    col = mix(col, vec3(0.08, 0.06, 0.1) + marble * 0.2, vein * 0.75);
-    col = mix(col, vec3(0.95, 0.75, 0.35), gold * 0.6);
+    // The bath: indigo ink with pale clouds where the marble is whitest.
+    vec3 bath = mix(vec3(0.05, 0.09, 0.26), vec3(0.82, 0.86, 0.9), smoothstep(0.72, 0.95, ml) * 0.7);
+    bath = mix(bath, vec3(0.1, 0.35, 0.45), smoothstep(0.45, 0.2, abs(ml - 0.6)) * 0.25);
+    // The motif's light parts float on it as ink; its dark ground sinks away.
+    float ink = smoothstep(0.2, 0.38, dot(motif, vec3(0.299, 0.587, 0.114)));
+    // The picture is shown once, not tiled.
+    vec2 inPic = step(vec2(0.0), muv) * step(muv, vec2(1.0));
+    ink *= inPic.x * inPic.y;
+    vec3 col = mix(bath, motif * 1.1, ink);
+    // Grey veins become dark threads, gold veins gold leaf.
+    col *= 1.0 - 0.65 * smoothstep(0.62, 0.35, ml);
+    col = mix(col, vec3(1.0, 0.78, 0.35) * (0.8 + 0.4 * ml), gold * 0.85);
 
-    // Paper relief from the marble's brightness, lit from the upper left.
-    float relief = (mlx - ml) * 18.0;
-    col *= 0.9 + 0.25 * clamp(relief, -1.0, 1.0);
+    // Gentle paper relief from the marble's brightness, lit from the upper left.
+    float relief = (mlx - ml) * 8.0;
+    col *= 0.95 + 0.12 * clamp(relief, -1.0, 1.0);
     vec2 uv = gl_FragCoord.xy / res;
     float grain = texture2D(iChannel1, uv * 3.0).r;
-    col *= 0.93 + 0.1 * grain;
+    col *= 0.94 + 0.08 * grain;
 
-    // Deckled border of the sheet.
+    // Deckled margin of the sheet.
     vec2 e = abs(uv - 0.5) * 2.0;
-    float edge = max(e.x, e.y) + 0.02 * sin(uv.x * 90.0 + uv.y * 70.0);
-    col = mix(col, vec3(0.93, 0.9, 0.82) * (0.85 + 0.1 * grain), smoothstep(0.93, 0.95, edge));
+    float edge = max(e.x, e.y) + 0.03 * (grain - 0.5);
+    col = mix(col, vec3(0.93, 0.9, 0.82) * (0.9 + 0.1 * grain), smoothstep(0.935, 0.945, edge));
     gl_FragColor = vec4(clamp(col, 0.0, 1.0), 1.0);
 }

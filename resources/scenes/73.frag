@@ -11,7 +11,7 @@
 
 float gGateZ = 0.0;
 vec2 gGateC = vec2(0.0);
-vec2 gGateHalf = vec2(3.2, 1.9);
+vec2 gGateHalf = vec2(3.6, 2.3);
 
 float pathX(float z)
 {
@@ -65,7 +65,7 @@ void main()
     vec2 p = (2.0 * gl_FragCoord.xy - res) / res.y;
 
     gGateZ = GATE_TIME * SPEED + 4.0;
-    gGateC = vec2(pathX(gGateZ), 1.3);
+    gGateC = vec2(pathX(gGateZ), 1.9);
 
     // Camera on the winding path, a little above the ground, easing into the
     // gate's height as it gets close.
@@ -137,7 +137,7 @@ void main()
     vec3 col;
     vec3 bg = sky(rd, rayWorld);
     // Distance haze in each world's horizon colour.
-    vec3 haze = rayWorld > 0.5 ? vec3(0.62, 0.72, 0.8) : vec3(0.9, 0.62, 0.45);
+    vec3 haze = rayWorld > 0.5 ? vec3(0.4, 0.5, 0.56) : vec3(0.9, 0.62, 0.45);
     if (frame > 0.5 && (hit < 0.5 || dist > tg)) {
         // The gate's frame: dark stone with a glowing inner edge.
         vec2 g = (ro + rd * tg).xy - gGateC;

@@ -150,6 +150,10 @@ void main()
         vec3 rr = reflect(rd, normalize(vec3(ripple.x, 1.0, ripple.y)));
         float fres = 0.35 + 0.65 * pow(1.0 - max(-rd.y, 0.0), 4.0);
         col = mix(vec3(0.02, 0.08, 0.09), skyB(rr) * 0.9, fres);
+        // Coarse march steps can skip the last sliver of shore: where the
+        // ground at this point is above the lake, draw a soft grassy bank.
+        float bank = smoothstep(-1.16, -1.04, terrain(pos.xz));
+        col = mix(col, vec3(0.14, 0.22, 0.1), bank);
         col = mix(col, haze, 1.0 - exp(-tw * 0.025));
     } else if (hit > 0.5) {
         vec3 pos = ro + rd * dist;
@@ -163,6 +167,7 @@ void main()
         if (rayWorld > 0.5) {
             // Meadow green to rock grey.
             alb = mix(vec3(0.16, 0.3, 0.1), vec3(0.35, 0.34, 0.33), smoothstep(0.15, 0.4, slope));
+            alb *= 0.85 + 0.3 * sin(pos.x * 1.7 + sin(pos.z * 1.3)) * sin(pos.z * 2.1);
         } else {
             // Sand with wind ripples; steep faces turn to sandstone.
             float ripples = 0.9 + 0.1 * sin(pos.x * 9.0 + pos.z * 4.0 + sin(pos.z * 1.3) * 2.0);

@@ -45,7 +45,7 @@ vec4 sparks(vec2 p, mat2 back, float scale, float seed, float radius, float t)
     // The sheet may be rotated: take the centre back to screen space for its colour.
     vec3 c = motif(back * centre);
     float twinkle = 0.75 + 0.25 * sin(t * (2.0 + 3.0 * h.x) + h.y * 40.0);
-    float core = smoothstep(radius, radius * 0.35, d);
+    float core = (1.0 - smoothstep(radius * 0.35, radius, d));
     float halo = radius * 0.5 / (d * d * 12.0 + radius * 0.5) * 0.35;
     return vec4(c * (1.0 + 0.6 * core) * twinkle, (core + halo) * step(0.55, hash1(id + seed * 3.1)));
 }
@@ -77,7 +77,7 @@ void main()
         float fi = float(i);
         float z = fract(fi / float(FLIGHT_LAYERS) + travel);
         float scale = mix(18.0, 2.5, z);
-        float fade = smoothstep(0.0, 0.25, z) * smoothstep(1.0, 0.8, z);
+        float fade = smoothstep(0.0, 0.25, z) * (1.0 - smoothstep(0.8, 1.0, z));
         float a = fi * 1.7 + t * 0.03;
         mat2 rot = mat2(cos(a), sin(a), -sin(a), cos(a));
         vec4 s = sparks(rot * p, mat2(cos(a), -sin(a), sin(a), cos(a)), scale, fi + floor(fi / float(FLIGHT_LAYERS) + travel) * 7.0, 0.2, t);
@@ -97,7 +97,7 @@ void main()
     float grow = smoothstep(6.0, 24.0, t);
     float wave = 0.08 * sin(length(cid) * 0.35 - t * 1.5);
     float rad = (0.12 + 0.55 * grow) * (0.6 + 0.6 * lum) + wave * (1.0 - grow);
-    float dotMask = smoothstep(rad, rad - 0.08, length(f)) ;
+    float dotMask = (1.0 - smoothstep(rad - 0.08, rad, length(f))) ;
     // Once dots overlap their cells they read as a soft mosaic.
     col = mix(col, dotCol * 1.1, dotMask * screen);
 
@@ -107,7 +107,8 @@ void main()
     lp += 0.01 * vec2(sin(p.y * 4.0 + t * 0.8), cos(p.x * 4.0 + t * 0.7)) * (1.0 - smoothstep(30.0, 38.0, t));
     vec3 pic = motif(lp);
     float sweepPos = mod(t - 30.0, 9.0) / 9.0 * 4.0 - 2.0;
-    float sweep = exp(-pow((p.x * 0.6 + p.y * 0.8) - sweepPos, 2.0) * 6.0);
+    float sd = p.x * 0.6 + p.y * 0.8 - sweepPos;
+    float sweep = exp(-sd * sd * 6.0);
     pic *= 0.95 + 0.35 * sweep * step(30.0, t);
     col = mix(col, pic, picture);
     col += sparkCol * 0.5 * picture * lingering;

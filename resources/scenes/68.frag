@@ -73,9 +73,9 @@ void main()
     vec3 motif = texture2D(iChannel1, vec2(puv.x, 1.0 - puv.y)).rgb * 1.1;
     col = mix(fogCol * 0.8, col, fog);
     col += fogCol * 0.4 * exp(-r * 5.0);
-    float portal = smoothstep(1.0, 0.95, pr);
+    float portal = (1.0 - smoothstep(0.95, 1.0, pr));
     col = mix(col, motif, portal);
-    col += vec3(1.0, 0.8, 0.6) * smoothstep(0.15, 0.0, abs(pr - 1.0)) * 0.5;
+    col += vec3(1.0, 0.8, 0.6) * (1.0 - smoothstep(0.0, 0.15, abs(pr - 1.0))) * 0.5;
 
     col *= 1.0 - 0.35 * dot(p * 0.5, p * 0.5);
     gl_FragColor = vec4(clamp(col, 0.0, 1.0), 1.0);

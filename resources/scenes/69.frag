@@ -85,7 +85,7 @@ void main()
         vec2 sq = rot(-ang) * (w - pos - vec2(0.04, -0.05) * (1.0 + 4.0 * lift));
         vec2 se = abs(sq) - border;
         float sd = length(max(se, 0.0)) + min(max(se.x, se.y), 0.0);
-        float sh = smoothstep(0.06 + 0.2 * lift, -0.04, sd) * (1.0 - leave);
+        float sh = (1.0 - smoothstep(-0.04, 0.06 + 0.2 * lift, sd)) * (1.0 - leave);
 
         vec2 e = abs(q) - border;
         float inside = step(max(e.x, e.y), 0.0);
@@ -105,7 +105,7 @@ void main()
         float inPic = step(abs(topQ.x), topHalf.x) * step(abs(topQ.y), topHalf.y);
         col = mix(vec3(0.95, 0.93, 0.88), img, inPic);
         // Glossy sheen that moves as the print turns.
-        col += 0.12 * smoothstep(0.2, 0.0, abs(topQ.x * 0.6 + topQ.y - 0.8 * sin(topAng * 2.0 + t * 0.1)));
+        col += 0.12 * (1.0 - smoothstep(0.0, 0.2, abs(topQ.x * 0.6 + topQ.y - 0.8 * sin(topAng * 2.0 + t * 0.1))));
     }
 
     // Warm lamp light pooled in the middle.

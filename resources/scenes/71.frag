@@ -63,7 +63,7 @@ void main()
 
     vec3 l = normalize(vec3(-0.5, 0.6, 0.7));
     float spec = pow(max(dot(reflect(-l, n), vec3(0.0, 0.0, 1.0)), 0.0), 40.0);
-    float rim = smoothstep(-0.06, 0.0, f - th) * smoothstep(0.15, 0.0, f - th);
+    float rim = smoothstep(-0.06, 0.0, f - th) * (1.0 - smoothstep(0.0, 0.15, f - th));
     vec3 lens = cells * (0.65 + 0.5 * n.z) + spec * 0.9;
     lens = mix(lens, lens * vec3(0.7, 1.05, 1.1), 0.3);
 

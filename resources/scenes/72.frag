@@ -57,7 +57,7 @@ void main()
 
     // The bath: indigo ink with pale clouds where the marble is whitest.
     vec3 bath = mix(vec3(0.05, 0.09, 0.26), vec3(0.82, 0.86, 0.9), smoothstep(0.72, 0.95, ml) * 0.7);
-    bath = mix(bath, vec3(0.1, 0.35, 0.45), smoothstep(0.45, 0.2, abs(ml - 0.6)) * 0.25);
+    bath = mix(bath, vec3(0.1, 0.35, 0.45), (1.0 - smoothstep(0.2, 0.45, abs(ml - 0.6))) * 0.25);
     // The motif's light parts float on it as ink; its dark ground sinks away.
     float ink = smoothstep(0.2, 0.38, dot(motif, vec3(0.299, 0.587, 0.114)));
     // The picture is shown once, not tiled.
@@ -65,7 +65,7 @@ void main()
     ink *= inPic.x * inPic.y;
     vec3 col = mix(bath, motif * 1.1, ink);
     // Grey veins become dark threads, gold veins gold leaf.
-    col *= 1.0 - 0.65 * smoothstep(0.62, 0.35, ml);
+    col *= 1.0 - 0.65 * (1.0 - smoothstep(0.35, 0.62, ml));
     col = mix(col, vec3(1.0, 0.78, 0.35) * (0.8 + 0.4 * ml), gold * 0.85);
 
     // Gentle paper relief from the marble's brightness, lit from the upper left.

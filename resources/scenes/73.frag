@@ -1,7 +1,7 @@
 // The gate: a low flight over warm desert hills under the panorama's sky,
 // towards a free-standing gate that opens onto another world: the alpine
-// landscape, seen through the frame as if it lay behind it. Halfway through
-// the scene the camera flies through the gate and the world on the far side
+// landscape, seen through the frame as if it lay behind it. Eleven seconds
+// in, the camera flies through the gate and the world on the far side
 // takes over: green hills and a lake that mirrors the landscape's peaks.
 
 #define STEPS 36
@@ -180,7 +180,8 @@ void main()
     }
 
     // The moment of crossing: a flash of the gate's light.
-    float flash = exp(-pow((t - GATE_TIME) * 2.5, 2.0));
+    float ft = (t - GATE_TIME) * 2.5;
+    float flash = exp(-ft * ft);
     col += vec3(1.0, 0.85, 0.6) * flash * 0.7;
 
     col *= 1.0 - 0.25 * dot(p * 0.5, p * 0.5);

@@ -83,7 +83,9 @@ void main()
     vec2 m = iMouse.z > 0.0 ? (iMouse.xy / iResolution.xy - 0.5) : vec2(0.0);
     float az = 0.4 + t * 0.18 + m.x * 1.5;
     float el = 0.35 + 0.12 * sin(t * 0.23) + m.y * 0.8;
-    vec3 ro = 3.6 * vec3(cos(el) * sin(az), sin(el), cos(el) * cos(az));
+    // A slow dolly in over the whole hold.
+    float camDist = 4.0 - 0.7 * smoothstep(0.0, 19.0, t);
+    vec3 ro = camDist * vec3(cos(el) * sin(az), sin(el), cos(el) * cos(az));
     vec3 fw = normalize(-ro);
     vec3 rt = normalize(cross(fw, vec3(0.0, 1.0, 0.0)));
     vec3 up = cross(rt, fw);

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "app/JobQueue.h"
+#include "framework/Vector.h"
+#include "framework/app/AppBasic.h"
+#include "framework/gl/Fbo.h"
+
+#include <array>
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <thread>
+
+namespace lume::gl {
+class GlslProg;
+class Texture;
+} // namespace lume::gl
+
+namespace lume::app {
+
+// The player: one per process. Lifecycle (settings, display mode, shutdown, fatal error) is
+// in Lifecycle.cpp; start-up, frames, input, the loader and music in their own files.
+class FraglumeApp : public AppBasic {
+  public:
+    FraglumeApp() = default;
+    ~FraglumeApp() override = default;
+
+    void setup() override;
+    void shutdown() override;
+    void update() override;
+    void draw() override;
+    void mouseDown(MouseEvent event) override;
+    void mouseDrag(MouseEvent event) override;
+    void keyDown(KeyEvent event) override;
+    void resize() override;
+    void fileDrop(FileDropEvent event) override;
+    void prepareSettings(Settings *settings) override;
+
+    // Switches the primary display to width x height; writes one console line for a code
+    // other than 0 and returns the code.
+    int32_t changeDisplayMode(int32_t width, int32_t height);
+    // Shows the printf-style message (at most 4096 bytes with its terminating zero) in a
+    // modal "Fatal Error" box, then asks the application to quit. A second call while the
+    // box is open is dropped.
+    void fatalError(const char *format, ...) __attribute__((format(printf, 2, 3)));
+
+    // The console line for a display-mode result code.
+    static const char *displayChangeMessage(int32_t code);
+
+  protected:
+    // The music's and the loader's steps of shutdown (their own files): music stopped and
+    // its engine released; loader stop flag set, thread joined, then the queues destroyed
+    // (ready queue first) with any jobs still in them.
+    void shutdownMusic();
+    void stopLoader();
+
+    int32_t mDesktopWidth = 0;
+    int32_t mDesktopHeight = 0;
+    double mFadeStart;  // set when a fade is scheduled
+    double mFadeLength; // set when a fade is scheduled
+    std::shared_ptr<gl::GlslProg> mTransitionProgram;
+    std::shared_ptr<gl::GlslProg> mCurrentProgram;
+    std::shared_ptr<gl::GlslProg> mNextProgram;
+    gl::Fbo mSceneFbo;
+    gl::Fbo mFadeFbo;
+    std::array<std::shared_ptr<gl::Texture>, 23> mImages;
+    Vec4f mMouse;
+    std::wstring mCurrentName;
+    std::wstring mNextName;
+    std::unique_ptr<JobQueue> mLoadQueue;
+    std::unique_ptr<JobQueue> mReadyQueue;
+    std::shared_ptr<std::thread> mLoaderThread;
+    std::atomic<bool> mLoaderStop{false};
+
+    // The rest of the player's state follows here.
+};
+
+} // namespace lume::app

@@ -1,0 +1,166 @@
+// The player and its lifecycle on private X servers of given sizes: window placement, the
+// display-mode fallback, the ways a run ends, the fatal-error box.
+#include "tests/window/XvfbSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <memory>
+#include <string>
+
+using namespace lume::test;
+
+namespace {
+
+const std::string kModeLine = "Error -2 occurred. The graphics mode is not supported.\n";
+
+class PlayerWindowTest : public ::testing::Test {
+  protected:
+    // Starts `program` (the player or the probe) on a fresh X server of width x height.
+    void start(int width, int height, const std::string &program, const std::vector<std::string> &args = {})
+    {
+        process.reset(); // a previous run ends before its server
+        x.reset();
+        server.reset();
+        server = std::make_unique<XvfbServer>(width, height);
+        x = std::make_unique<XClient>(server->display());
+        // Without a window manager SDL asks for no decorations through the Motif hint only
+        // when the hint's atom exists.
+        x->internAtom("_MOTIF_WM_HINTS");
+        std::vector<std::string> argv = {program};
+        argv.insert(argv.end(), args.begin(), args.end());
+        process = std::make_unique<Process>(argv,
+                                            std::map<std::string, std::string>{{"DISPLAY", server->display()},
+                                                                               {"SDL_AUDIODRIVER", "dummy"}},
+                                            LUME_TEST_WORKDIR);
+    }
+    XWindowId waitForPlayerWindow() { return x->waitForWindow("FraglumeApp", 60, process.get()); }
+    void pressKey(XWindowId window, const std::string &key)
+    {
+        const std::string id = std::to_string(window);
+        runCommand("DISPLAY=" + server->display() + " xdotool windowfocus --sync " + id + " key " + key);
+    }
+    // The id of the message box titled "Fatal Error", as xwininfo lists it.
+    std::string waitForFatalErrorBox()
+    {
+        for (int i = 0; i < 600; ++i) {
+            const std::string tree =
+                runCommand("DISPLAY=" + server->display() + " xwininfo -root -tree | grep '\"Fatal Error\"'");
+            if (!tree.empty())
+                return tree.substr(tree.find("0x"), tree.find(' ', tree.find("0x")) - tree.find("0x"));
+            if (!process->running())
+                break;
+            usleep(100000);
+        }
+        return {};
+    }
+
+    std::unique_ptr<XvfbServer> server;
+    std::unique_ptr<XClient> x;
+    std::unique_ptr<Process> process;
+};
+
+} // namespace
+
+TEST_F(PlayerWindowTest, FullHdScreenGetsABorderlessFixedWindowAtTheOriginAndEscapeEndsTheRun)
+{
+    start(1920, 1080, LUME_PLAYER);
+    const XWindowId window = waitForPlayerWindow();
+    ASSERT_NE(window, 0u) << process->errors();
+    const XClient::Geometry g = x->geometry(window);
+    EXPECT_EQ(g.x, 0);
+    EXPECT_EQ(g.y, 0);
+    EXPECT_EQ(g.width, 1920);
+    EXPECT_EQ(g.height, 1080);
+    EXPECT_EQ(x->motifDecorations(window), 0);
+    EXPECT_TRUE(x->fixedSize(window));
+
+    pressKey(window, "Escape");
+    EXPECT_EQ(process->waitFor(60), 0);
+    EXPECT_EQ(x->screenSize(), std::make_pair(1920, 1080));
+    EXPECT_EQ(process->errors().find("Error "), std::string::npos) << process->errors();
+}
+
+TEST_F(PlayerWindowTest, WithoutFullHdTheNextModeIsUsedAfterOneConsoleLine)
+{
+    start(1280, 768, LUME_PLAYER);
+    const XWindowId window = waitForPlayerWindow();
+    ASSERT_NE(window, 0u) << process->errors();
+    const XClient::Geometry g = x->geometry(window);
+    EXPECT_EQ((std::vector<int>{g.x, g.y, g.width, g.height}), (std::vector<int>{0, 0, 1280, 768}));
+    pressKey(window, "Escape");
+    EXPECT_EQ(process->waitFor(60), 0);
+    EXPECT_EQ(process->errors(), kModeLine);
+    EXPECT_EQ(x->screenSize(), std::make_pair(1280, 768));
+}
+
+TEST_F(PlayerWindowTest, ADisplayWithNoneOfTheModesEndsAtOnceWithoutAWindow)
+{
+    start(800, 600, LUME_PLAYER);
+    EXPECT_EQ(x->waitForWindow("FraglumeApp", 60, process.get()), 0u);
+    EXPECT_EQ(process->waitFor(30), 0);
+    EXPECT_EQ(process->errors(), kModeLine + kModeLine + kModeLine);
+}
+
+TEST_F(PlayerWindowTest, QuitSignalsAndClosingTheWindowEndTheRunInOrder)
+{
+    for (const char *how : {"SIGTERM", "SIGINT", "close"}) {
+        SCOPED_TRACE(how);
+        start(1920, 1080, LUME_PLAYER);
+        const XWindowId window = waitForPlayerWindow();
+        ASSERT_NE(window, 0u) << process->errors();
+        if (std::string(how) == "SIGTERM")
+            process->signal(SIGTERM);
+        else if (std::string(how) == "SIGINT")
+            process->signal(SIGINT);
+        else
+            x->requestClose(window);
+        // 0, not 128 + the signal: the player took the signal as a quit and shut down.
+        EXPECT_EQ(process->waitFor(60), 0) << process->errors();
+        EXPECT_EQ(x->screenSize(), std::make_pair(1920, 1080));
+    }
+}
+
+TEST_F(PlayerWindowTest, TheFatalErrorBoxShowsItsTextAndClosesWithReturn)
+{
+    start(1920, 1080, LUME_PROBE, {"fatal", "Failed to load common textures and shaders:\nno such image"});
+    const std::string box = waitForFatalErrorBox();
+    ASSERT_FALSE(box.empty()) << process->errors();
+    EXPECT_NE(process->output().find("MESSAGE BOX Fatal Error\nFailed to load common textures and shaders:\n"
+                                     "no such image\nEND MESSAGE BOX"),
+              std::string::npos)
+        << process->output();
+    runCommand("DISPLAY=" + server->display() + " xdotool key --window " + box + " Return");
+    EXPECT_EQ(process->waitFor(60), 0) << process->errors();
+    EXPECT_EQ(x->screenSize(), std::make_pair(1920, 1080));
+}
+
+TEST_F(PlayerWindowTest, TheFatalErrorTextIsCutAtTheLimitBeforeACharacterThatDoesNotFit)
+{
+    start(1920, 1080, LUME_PROBE, {"fatal-long"});
+    const std::string box = waitForFatalErrorBox();
+    ASSERT_FALSE(box.empty()) << process->errors();
+    const std::string out = process->output();
+    EXPECT_NE(out.find("\n" + std::string(4094, 'a') + "\nEND MESSAGE BOX 4094\n"), std::string::npos);
+    process->signal(SIGTERM); // also ends a run whose box is open
+    EXPECT_EQ(process->waitFor(60), 0) << process->errors();
+}
+
+TEST_F(PlayerWindowTest, AnErrorLeavingTheApplicationRestoresTheDesktopAndFailsTheRun)
+{
+    for (const char *where : {"setup", "update", "draw", "key"}) {
+        SCOPED_TRACE(where);
+        start(1280, 768, LUME_PROBE, {std::string("throw-") + where});
+        if (std::string(where) == "key") {
+            const XWindowId window = waitForPlayerWindow();
+            ASSERT_NE(window, 0u) << process->errors();
+            pressKey(window, "a");
+        }
+        EXPECT_EQ(process->waitFor(60), 1);
+        const std::string errors = process->errors();
+        EXPECT_NE(errors.find("probe failure in "), std::string::npos) << errors;
+        EXPECT_EQ(errors.find(kModeLine), 0u) << errors; // the earlier console line comes first
+        EXPECT_EQ(x->screenSize(), std::make_pair(1280, 768));
+    }
+}

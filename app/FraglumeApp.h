@@ -1,9 +1,14 @@
 #pragma once
 
 #include "app/JobQueue.h"
+#include "app/SceneLoader.h"
+#include "app/ScenePass.h"
+#include "app/SceneTimeline.h"
 #include "framework/Vector.h"
 #include "framework/app/AppBasic.h"
 #include "framework/gl/Fbo.h"
+
+#include <boost/filesystem/path.hpp>
 
 #include <array>
 #include <atomic>
@@ -19,6 +24,8 @@ class Texture;
 } // namespace lume::gl
 
 namespace lume::app {
+
+class SharedContext;
 
 // The player: one per process. Lifecycle (settings, display mode, shutdown, fatal error) is
 // in Lifecycle.cpp; start-up, frames, input, the loader and music in their own files.
@@ -56,16 +63,29 @@ class FraglumeApp : public AppBasic {
     void shutdownMusic();
     void stopLoader();
 
+    // Loader thread (Loader.cpp): a context sharing objects with the render context, and
+    // the thread body that builds the queued scenes in it.
+    bool startLoaderThread();
+    void loaderMain(std::shared_ptr<SharedContext> context);
+
+    // Music (Music.cpp): engine start and the soundtrack, per-frame engine update.
+    void startMusic();
+    void playMusic(const boost::filesystem::path &path);
+    void stopMusic();
+    void updateMusic();
+
+    // What the scene pass feeds the playing scene this frame (Frame.cpp).
+    SceneInputs sceneInputs() const;
+
     int32_t mDesktopWidth = 0;
     int32_t mDesktopHeight = 0;
-    double mFadeStart;  // set when a fade is scheduled
-    double mFadeLength; // set when a fade is scheduled
+    // The fade's start and length, with the rest of the show's pacing, live in mShow.
     std::shared_ptr<gl::GlslProg> mTransitionProgram;
     std::shared_ptr<gl::GlslProg> mCurrentProgram;
     std::shared_ptr<gl::GlslProg> mNextProgram;
     gl::Fbo mSceneFbo;
     gl::Fbo mFadeFbo;
-    std::array<std::shared_ptr<gl::Texture>, 23> mImages;
+    ImageSlots mImages;
     Vec4f mMouse;
     std::wstring mCurrentName;
     std::wstring mNextName;
@@ -74,7 +94,14 @@ class FraglumeApp : public AppBasic {
     std::shared_ptr<std::thread> mLoaderThread;
     std::atomic<bool> mLoaderStop{false};
 
-    // The rest of the player's state follows here.
+    // Scene pacing: the scene table, position, start time, fade start and length.
+    SceneTimeline mShow;
+    // The loader's work: builds queued scenes and counts those not yet handed over.
+    std::unique_ptr<SceneLoader> mLoader;
+    // Set once start-up has filled the image slots, which the loader's warm-up draws read.
+    std::atomic<bool> mImagesReady{false};
+    // mMouse holds a position only after the first press.
+    bool mMousePressed = false;
 };
 
 } // namespace lume::app

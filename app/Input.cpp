@@ -1,0 +1,59 @@
+// Input: Escape ends the show, the mouse is recorded for the scenes, dropped files are
+// reported and ignored; resize re-creates the two off-screen buffers.
+#include "app/FraglumeApp.h"
+
+#include "framework/gl/Draw.h"
+
+namespace lume::app {
+
+void FraglumeApp::mouseDown(MouseEvent event)
+{
+    const float x = float(event.getX()), y = float(event.getY());
+    mMouse = {x, y, x, y};
+    mMousePressed = true;
+}
+
+void FraglumeApp::mouseDrag(MouseEvent event)
+{
+    mMouse.x = float(event.getX());
+    mMouse.y = float(event.getY());
+}
+
+void FraglumeApp::keyDown(KeyEvent event)
+{
+    if (event.getCode() == KeyEvent::KEY_ESCAPE)
+        quit();
+}
+
+void FraglumeApp::resize()
+{
+    try {
+        mSceneFbo = gl::Fbo(getWindowWidth(), getWindowHeight());
+        mFadeFbo = gl::Fbo(getWindowWidth(), getWindowHeight());
+    } catch (const std::exception &exc) {
+        fatalError("Failed to create the off-screen buffers:\n%s", exc.what());
+        return;
+    }
+    mSceneFbo.getTexture(0).setFlipped();
+    mFadeFbo.getTexture(0).setFlipped();
+    // The wipe fades into this buffer and stalled frames show it: opaque black, never
+    // whatever a new buffer happens to hold.
+    mFadeFbo.bindFramebuffer();
+    gl::clear(ColorA{0, 0, 0, 1});
+    gl::Fbo::unbindFramebuffer();
+}
+
+void FraglumeApp::fileDrop(FileDropEvent event)
+{
+    // The loader builds only embedded scenes and never reads these files: each job names no
+    // scene, so it ends in the loader's failure line and nothing changes on screen.
+    for (const boost::filesystem::path &file : event.getFiles()) {
+        LoadJob job;
+        job.sceneId = kNoSceneId;
+        job.name = file.wstring();
+        if (!mLoader || !mLoader->trySubmit(job))
+            break;
+    }
+}
+
+} // namespace lume::app

@@ -1,0 +1,95 @@
+// The soundtrack: one MP3 stream from the working folder, started once and never consulted.
+#include "app/FraglumeApp.h"
+
+#include "audio/Channel.h"
+#include "audio/Sound.h"
+#include "audio/System.h"
+
+#include <boost/filesystem/operations.hpp>
+
+namespace lume::app {
+
+namespace {
+
+audio::System *sMusicSystem = nullptr;
+audio::Sound *sMusicSound = nullptr;
+audio::Channel *sMusicChannel = nullptr;
+
+// Called by the engine on its own audio thread: touches nothing.
+audio::Result musicChannelCallback(audio::Channel *, audio::ChannelCallbackType, void *, void *)
+{
+    return audio::Result::Ok;
+}
+
+} // namespace
+
+void FraglumeApp::startMusic()
+{
+    audio::systemCreate(&sMusicSystem);
+    if (sMusicSystem)
+        sMusicSystem->init(32);
+    sMusicSound = nullptr;
+    sMusicChannel = nullptr;
+    playMusic(boost::filesystem::path("vell-short.mp3"));
+}
+
+void FraglumeApp::playMusic(const boost::filesystem::path &path)
+{
+    if (path.empty() || !sMusicSystem)
+        return;
+    // A missing soundtrack is not an error: the show runs silently.
+    boost::system::error_code error;
+    if (!boost::filesystem::is_regular_file(path, error) || error)
+        return;
+    if (sMusicChannel)
+        stopMusic();
+    sMusicSystem->createStream(path.string(), &sMusicSound);
+    if (!sMusicSound)
+        return;
+    sMusicSystem->playSound(sMusicSound, false, &sMusicChannel);
+    if (sMusicChannel)
+        sMusicChannel->setCallback(musicChannelCallback);
+}
+
+void FraglumeApp::stopMusic()
+{
+    if (!sMusicSound)
+        return;
+    if (sMusicChannel) {
+        sMusicChannel->setCallback(nullptr);
+        bool playing = false;
+        sMusicChannel->isPlaying(&playing);
+        if (playing)
+            sMusicChannel->stop();
+    }
+    sMusicSound->release();
+    sMusicSound = nullptr;
+    sMusicChannel = nullptr;
+}
+
+void FraglumeApp::updateMusic()
+{
+    if (sMusicSystem)
+        sMusicSystem->update();
+}
+
+void FraglumeApp::shutdownMusic()
+{
+    if (sMusicChannel && sMusicSound) {
+        sMusicChannel->setCallback(nullptr);
+        bool playing = false;
+        sMusicChannel->isPlaying(&playing);
+        if (playing)
+            sMusicChannel->stop();
+        sMusicSound->release();
+        sMusicSound = nullptr;
+        sMusicChannel = nullptr;
+    }
+    if (sMusicSystem) {
+        // Releasing deletes the engine; the handle must not be used again.
+        sMusicSystem->release();
+        sMusicSystem = nullptr;
+    }
+}
+
+} // namespace lume::app

@@ -1,0 +1,48 @@
+// Start-up: loader, image slots, transition program, the playlist and the music.
+#include "app/FraglumeApp.h"
+
+#include "app/ImageSlots.h"
+#include "framework/app/Resources.h"
+#include "framework/gl/GlslProg.h"
+
+#include <glad/gl.h>
+
+#include <exception>
+
+namespace lume::app {
+
+void FraglumeApp::setup()
+{
+    mLoadQueue = std::make_unique<JobQueue>();
+    mReadyQueue = std::make_unique<JobQueue>();
+    mLoader = std::make_unique<SceneLoader>(*mLoadQueue, *mReadyQueue, console());
+    mLoader->setImages(&mImages, &mImagesReady);
+
+    if (!startLoaderThread()) {
+        mLoader->markFinished();
+        fatalError("Failed to create the loader thread and context.");
+    }
+
+    try {
+        for (int slot = 0; slot < kImageSlotCount; ++slot)
+            mImages[size_t(slot)] = loadImageSlot(slot);
+        mTransitionProgram = std::make_shared<gl::GlslProg>(loadResource(kVertexShaderId, "FRAG"),
+                                                            loadResource(kTransitionShaderId, "FRAG"));
+    } catch (const std::exception &exc) {
+        fatalError("Failed to load common textures and shaders:\n%s", exc.what());
+    }
+    // The loader binds these textures in its own context for its warm-up draws: they must be
+    // complete before it looks at them.
+    glFinish();
+    mImagesReady.store(true, std::memory_order_release);
+
+    for (const PlaylistEntry &entry : kPlaylist) {
+        mLoader->submit({entry.sceneId, L"", nullptr, entry.position});
+        mShow.setEntry(entry.position, entry.timing);
+    }
+    mShow.setSceneCount(kSceneCount);
+
+    startMusic();
+}
+
+} // namespace lume::app

@@ -1,0 +1,70 @@
+// The real player under a private X server at 640x480: the whole show from start to its own
+// quit, with screenshots along the way.
+#include "tests/show/Screenshot.h"
+#include "tests/window/XvfbSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+using namespace lume::test;
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+double secondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+} // namespace
+
+// Plays all fifteen switches and quits by itself about 370 s after the first scene.
+TEST(Show, PlaysToTheEndAndQuitsByItself)
+{
+    XvfbServer server(640, 480);
+    // The soundtrack sits beside the resources, the folder the run command starts in.
+    Process player({FRAGLUME_EXE}, {{"DISPLAY", server.display()}}, FRAGLUME_RESOURCES_DIR, 480);
+    const Clock::time_point launch = Clock::now();
+
+    // The first scene: the first frame that is not black.
+    std::optional<Clock::time_point> first;
+    while (!first && secondsSince(launch) < 90.0 && player.running()) {
+        if (takeScreenshot(server.display()).litShare() > 0.05)
+            first = Clock::now();
+        else
+            std::this_thread::sleep_for(100ms);
+    }
+    ASSERT_TRUE(first) << "no scene appeared; player output:\n" << player.errors();
+    std::printf("first scene %.1f s after launch\n", std::chrono::duration<double>(*first - launch).count());
+
+    // Scene 1 plays 41 s, wipes for 1 s into black (top edge first); scene 2 plays 10 s,
+    // scene 3 18 s.
+    std::this_thread::sleep_until(*first + 20s);
+    const Screenshot scene1 = takeScreenshot(server.display());
+    std::this_thread::sleep_until(*first + 41s + 500ms);
+    const Screenshot wipe = takeScreenshot(server.display());
+    std::this_thread::sleep_until(*first + 47s);
+    const Screenshot scene2 = takeScreenshot(server.display());
+    std::this_thread::sleep_until(*first + 62s);
+    const Screenshot scene3 = takeScreenshot(server.display());
+
+    ASSERT_EQ(scene1.width, 640);
+    EXPECT_GT(scene1.litShare(), 0.2) << "scene 1 on screen";
+    EXPECT_GT(scene2.litShare(), 0.2) << "scene 2 on screen";
+    EXPECT_GT(scene3.litShare(), 0.2) << "scene 3 on screen";
+    EXPECT_GT(scene1.differenceTo(scene2), 8.0) << "scene 2 differs from scene 1";
+    EXPECT_GT(scene2.differenceTo(scene3), 8.0) << "scene 3 differs from scene 2";
+    // Halfway through the wipe the top has gone to black and the bottom still shows the scene.
+    EXPECT_LT(wipe.litShare(0, 48), 0.05) << "top tenth wiped";
+    EXPECT_GT(wipe.litShare(480 - 96, 480), 0.2) << "bottom fifth still the scene";
+
+    const std::optional<int> status = player.waitFor(std::chrono::duration<double>(*first + 400s - Clock::now()).count());
+    ASSERT_TRUE(status) << "the show did not end by itself";
+    const double length = secondsSince(*first);
+    EXPECT_EQ(*status, 0) << player.errors();
+    EXPECT_NEAR(length, 370.0, 8.0) << "from the first scene to the quit";
+    EXPECT_EQ(player.errors().find("Failed to compile the shader"), std::string::npos) << player.errors();
+}

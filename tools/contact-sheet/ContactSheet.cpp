@@ -1,0 +1,186 @@
+// Renders every scene of the show headless through the player's scene pass at a few moments
+// of its hold and lays the frames out in one captioned PNG grid: the whole show at a glance.
+//
+// Usage: contact_sheet [--out FILE] [--size WxH] [--moments 0.1,0.5,0.9 | --times 1,5,10]
+//                      [--scenes 74,80] [--scene-dir DIR] [--frames DIR]
+//   --moments  fractions of each scene's hold; --times: seconds instead
+//   --scene-dir  read <id>.frag from DIR instead of the embedded sources (edit, rerun)
+//   --frames   also write each frame as DIR/<id>_<seconds>.png
+#include "app/ImageSlots.h"
+#include "framework/gl/GlslProg.h"
+#include "tests/support/GlContext.h"
+#include "tools/contact-sheet/BitmapFont.h"
+#include "tools/contact-sheet/PngFile.h"
+#include "tools/contact-sheet/SceneFrames.h"
+
+#include <glad/gl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#ifndef LUME_CONTACT_SHEET_DEFAULT
+#define LUME_CONTACT_SHEET_DEFAULT "contact-sheet.png"
+#endif
+
+using namespace lume;
+using namespace lume::tools;
+
+namespace {
+
+struct Options {
+    std::string out = LUME_CONTACT_SHEET_DEFAULT;
+    int width = 640, height = 360;
+    std::vector<float> moments = {0.1f, 0.5f, 0.9f};
+    bool absoluteTimes = false;
+    std::vector<int> scenes;
+    std::string sceneDir, framesDir;
+};
+
+std::vector<float> parseList(const std::string &text, const char *what)
+{
+    std::vector<float> values;
+    std::stringstream in(text);
+    std::string item;
+    while (std::getline(in, item, ',')) {
+        char *end = nullptr;
+        const float v = std::strtof(item.c_str(), &end);
+        if (item.empty() || *end != '\0' || v < 0.0f)
+            throw std::runtime_error(std::string("bad ") + what + " '" + item + "' in '" + text + "'");
+        values.push_back(v);
+    }
+    if (values.empty())
+        throw std::runtime_error(std::string("empty ") + what + " list");
+    return values;
+}
+
+Options parseOptions(int argc, char **argv)
+{
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&]() -> std::string {
+            if (i + 1 >= argc)
+                throw std::runtime_error(arg + " needs a value");
+            return argv[++i];
+        };
+        if (arg == "--out") {
+            o.out = value();
+        } else if (arg == "--size") {
+            const std::string v = value();
+            if (std::sscanf(v.c_str(), "%dx%d", &o.width, &o.height) != 2 || o.width < 16 || o.height < 16 ||
+                o.width > 4096 || o.height > 4096)
+                throw std::runtime_error("bad --size '" + v + "' (expected WxH, 16 to 4096)");
+        } else if (arg == "--moments") {
+            o.moments = parseList(value(), "moment");
+            o.absoluteTimes = false;
+            for (float m : o.moments)
+                if (m > 1.0f)
+                    throw std::runtime_error("moments are fractions of the hold, 0 to 1");
+        } else if (arg == "--times") {
+            o.moments = parseList(value(), "time");
+            o.absoluteTimes = true;
+        } else if (arg == "--scenes") {
+            for (float id : parseList(value(), "scene id"))
+                o.scenes.push_back(int(id));
+        } else if (arg == "--scene-dir") {
+            o.sceneDir = value();
+        } else if (arg == "--frames") {
+            o.framesDir = value();
+        } else {
+            throw std::runtime_error("unknown argument '" + arg + "' (see the usage at the top of ContactSheet.cpp)");
+        }
+    }
+    return o;
+}
+
+std::string secondsText(float s)
+{
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.1f", double(s));
+    return buf;
+}
+
+void blit(Picture &dst, const Picture &src, int x0, int y0)
+{
+    for (int y = 0; y < src.height; ++y)
+        std::copy_n(src.rgb.data() + size_t(y) * size_t(src.width) * 3, size_t(src.width) * 3,
+                    dst.at(x0, y0 + y));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    try {
+        const Options o = parseOptions(argc, argv);
+        std::vector<ShowScene> scenes = showScenes();
+        if (!o.scenes.empty()) {
+            std::vector<ShowScene> chosen;
+            for (int id : o.scenes) {
+                auto it = std::find_if(scenes.begin(), scenes.end(), [id](const ShowScene &s) { return s.sceneId == id; });
+                if (it == scenes.end())
+                    throw std::runtime_error("no scene " + std::to_string(id) + " in the show");
+                chosen.push_back(*it);
+            }
+            scenes = chosen;
+        }
+
+        test::GlContext context(o.width, o.height);
+        const app::ImageSlots images = [] {
+            app::ImageSlots slots;
+            for (int slot = 0; slot < app::kImageSlotCount; ++slot)
+                slots[size_t(slot)] = app::loadImageSlot(slot);
+            return slots;
+        }();
+        SceneFrames frames(o.width, o.height, images);
+
+        constexpr int kScale = 2, kGap = 6, kCaption = 7 * kScale + 8;
+        const int columns = int(o.moments.size());
+        const int cellW = o.width + kGap, cellH = o.height + kCaption + kGap;
+        Picture sheet(columns * cellW + kGap, int(scenes.size()) * cellH + kGap, 24);
+        const uint8_t ink[3] = {235, 235, 235}, warn[3] = {255, 90, 70};
+
+        int failures = 0;
+        for (size_t row = 0; row < scenes.size(); ++row) {
+            const ShowScene &scene = scenes[row];
+            std::shared_ptr<gl::GlslProg> program;
+            std::string error;
+            try {
+                program = buildScene(scene.sceneId, o.sceneDir);
+            } catch (const std::exception &exc) {
+                error = exc.what();
+                std::fprintf(stderr, "scene %d: %s\n", scene.sceneId, exc.what());
+                ++failures;
+            }
+            for (int col = 0; col < columns; ++col) {
+                const float t = o.absoluteTimes ? o.moments[size_t(col)] : o.moments[size_t(col)] * scene.hold;
+                const int x = kGap + col * cellW, y = kGap + int(row) * cellH;
+                std::string caption = std::to_string(scene.sceneId) + "  POS " +
+                                      (scene.position ? std::to_string(scene.position) : std::string("-")) +
+                                      "  T " + secondsText(t) + " / " + secondsText(scene.hold) + " S";
+                if (!program) {
+                    drawText(sheet, x, y, caption + "  BUILD FAILED", kScale, warn);
+                    continue;
+                }
+                drawText(sheet, x, y, caption, kScale, ink);
+                const Picture frame = frames.render(program, scene, t);
+                blit(sheet, frame, x, y + kCaption);
+                if (!o.framesDir.empty())
+                    writePng(o.framesDir + "/" + std::to_string(scene.sceneId) + "_" + secondsText(t) + ".png", frame);
+            }
+        }
+        writePng(o.out, sheet);
+        std::printf("%s: %zu scenes x %d moments at %dx%d\n", o.out.c_str(), scenes.size(), columns, o.width,
+                    o.height);
+        return failures ? 1 : 0;
+    } catch (const std::exception &exc) {
+        std::fprintf(stderr, "contact_sheet: %s\n", exc.what());
+        return 2;
+    }
+}

@@ -2,6 +2,7 @@
 
 #include "app/Playlist.h"
 #include "framework/app/Resources.h"
+#include "framework/gl/Draw.h"
 #include "framework/gl/Fbo.h"
 #include "framework/gl/GlslProg.h"
 
@@ -23,6 +24,34 @@ std::shared_ptr<gl::GlslProg> buildSceneProgramFromResources(int sceneId)
     return std::make_shared<gl::GlslProg>(vertex.c_str(), fragment.c_str());
 }
 
+namespace {
+
+constexpr int kWarmUpSize = 4;
+
+// Runs `draw` with viewport and matrices set for a tiny target, then puts them back and
+// waits for the GPU.
+template <typename Draw> void drawTiny(Draw &&draw)
+{
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    setWindowMatrices(kWarmUpSize, kWarmUpSize);
+
+    draw();
+
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+    glViewport(viewport[0], viewport[1], viewport[2], viewport[3]);
+    glFinish();
+}
+
+} // namespace
+
 void warmUpSceneProgram(const std::shared_ptr<gl::GlslProg> &program, const ImageSlots *images, int position)
 {
     if (!program)
@@ -34,31 +63,30 @@ void warmUpSceneProgram(const std::shared_ptr<gl::GlslProg> &program, const Imag
             if (e.position <= position)
                 bindChannels(*images, e.timing.channelLayout);
     }
-    // Framebuffers are not shared between contexts: each warm-up makes its own, with the
-    // format of the scene buffer.
-    constexpr int kSize = 4;
-    gl::Fbo target(kSize, kSize);
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    setWindowMatrices(kSize, kSize);
+    drawTiny([&] {
+        // Framebuffers are not shared between contexts: each warm-up makes its own, with the
+        // format of the scene buffer.
+        gl::Fbo target(kWarmUpSize, kWarmUpSize);
+        SceneInputs inputs;
+        inputs.resolution = {kWarmUpSize, kWarmUpSize};
+        inputs.clock = [] { return 0.0; };
+        inputs.images = images;
+        inputs.date = Vec4f{};
+        renderScene(target, program, inputs);
+    });
+}
 
-    SceneInputs inputs;
-    inputs.resolution = {kSize, kSize};
-    inputs.clock = [] { return 0.0; };
-    inputs.images = images;
-    inputs.date = Vec4f{};
-    renderScene(target, program, inputs);
-
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopMatrix();
-    glViewport(viewport[0], viewport[1], viewport[2], viewport[3]);
-    glFinish();
+void warmUpDisplayPasses(gl::GlslProg *transition)
+{
+    drawTiny([&] {
+        gl::Fbo scene(kWarmUpSize, kWarmUpSize), fade(kWarmUpSize, kWarmUpSize);
+        scene.getTexture(0).setFlipped();
+        fade.getTexture(0).setFlipped();
+        const Rectf rect{0, 0, float(kWarmUpSize), float(kWarmUpSize)};
+        gl::draw(scene.getTexture(0), rect);
+        if (transition)
+            drawWipe(*transition, scene, fade, 0.5f, rect);
+    });
 }
 
 } // namespace lume::app

@@ -28,4 +28,8 @@ std::shared_ptr<gl::GlslProg> buildSceneProgramFromResources(int sceneId);
 // the render thread's first frame of the scene. `images` may be null (units stay unbound).
 void warmUpSceneProgram(const std::shared_ptr<gl::GlslProg> &program, const ImageSlots *images, int position);
 
+// The same for the render context's own passes (the buffer shown in the window, the wipe),
+// done once at start-up so their first use is not a frame of the show.
+void warmUpDisplayPasses(gl::GlslProg *transition);
+
 } // namespace lume::app

@@ -2,10 +2,9 @@
 #include "app/FraglumeApp.h"
 
 #include "app/ImageSlots.h"
+#include "app/SceneAssembly.h"
 #include "framework/app/Resources.h"
 #include "framework/gl/GlslProg.h"
-
-#include <glad/gl.h>
 
 #include <exception>
 
@@ -31,9 +30,9 @@ void FraglumeApp::setup()
     } catch (const std::exception &exc) {
         fatalError("Failed to load common textures and shaders:\n%s", exc.what());
     }
+    warmUpDisplayPasses(mTransitionProgram.get());
     // The loader binds these textures in its own context for its warm-up draws: they must be
-    // complete before it looks at them.
-    glFinish();
+    // complete before it looks at them (the warm-up above ends with glFinish).
     mImagesReady.store(true, std::memory_order_release);
 
     for (const PlaylistEntry &entry : kPlaylist) {

@@ -33,7 +33,7 @@ double Screenshot::differenceTo(const Screenshot &other) const
 Screenshot takeScreenshot(const std::string &display)
 {
     Screenshot shot;
-    const std::string command = "DISPLAY=" + display + " import -window root ppm:- 2>/dev/null";
+    const std::string command = "DISPLAY=" + display + " import -window root -depth 8 ppm:- 2>/dev/null";
     FILE *pipe = popen(command.c_str(), "r");
     if (!pipe)
         return shot;

@@ -1,8 +1,10 @@
 #include "app/JobQueue.h"
+#include "app/SceneLoader.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <sstream>
 #include <thread>
 
 using namespace lume::app;
@@ -120,4 +122,19 @@ TEST(JobQueue, DestructionReleasesTakenAndUntakenPrograms)
     }
     EXPECT_TRUE(taken.expired());
     EXPECT_TRUE(waiting.expired());
+}
+
+TEST(SceneLoader, DroppedFilesNeverWaitForRoom)
+{
+    JobQueue loadQueue, readyQueue;
+    std::ostringstream console;
+    SceneLoader loader(loadQueue, readyQueue, console);
+    for (int i = 0; i < JobQueue::kCapacity - 1; ++i)
+        loader.submit({64, L"", nullptr, 1});
+    // The way a drop of three files meets a queue with room for one: the first goes in, the
+    // rest are refused at once.
+    EXPECT_TRUE(loader.trySubmit({kNoSceneId, L"a.frag", nullptr, 0}));
+    EXPECT_FALSE(loader.trySubmit({kNoSceneId, L"b.frag", nullptr, 0}));
+    EXPECT_EQ(loader.pending(), JobQueue::kCapacity) << "a refused job is not counted";
+    EXPECT_TRUE(console.str().empty());
 }

@@ -1,11 +1,6 @@
 // Renders every scene of the show headless through the player's scene pass at a few moments
 // of its hold and lays the frames out in one captioned PNG grid: the whole show at a glance.
-//
-// Usage: contact_sheet [--out FILE] [--size WxH] [--moments 0.1,0.5,0.9 | --times 1,5,10]
-//                      [--scenes 74,80] [--scene-dir DIR] [--frames DIR]
-//   --moments  fractions of each scene's hold; --times: seconds instead
-//   --scene-dir  read <id>.frag from DIR instead of the embedded sources (edit, rerun)
-//   --frames   also write each frame as DIR/<id>_<seconds>.png
+// tools/contact-sheet/run builds and runs it; --help lists the options.
 #include "app/ImageSlots.h"
 #include "framework/gl/GlslProg.h"
 #include "tests/support/GlContext.h"
@@ -19,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -32,6 +28,16 @@ using namespace lume;
 using namespace lume::tools;
 
 namespace {
+
+const char *const kUsage =
+    "usage: contact_sheet [options]\n"
+    "  --out FILE         the sheet (default " LUME_CONTACT_SHEET_DEFAULT ")\n"
+    "  --size WxH         size of each frame (default 640x360)\n"
+    "  --moments A,B,...  fractions of each scene's hold (default 0.1,0.5,0.9)\n"
+    "  --times S,T,...    seconds into each scene instead\n"
+    "  --scenes ID,...    only these scene ids, in this order\n"
+    "  --scene-dir DIR    read DIR/<id>.frag instead of the embedded sources (edit and rerun)\n"
+    "  --frames DIR       also write each frame as DIR/<id>_<seconds>.png\n";
 
 struct Options {
     std::string out = LUME_CONTACT_SHEET_DEFAULT;
@@ -69,7 +75,10 @@ Options parseOptions(int argc, char **argv)
                 throw std::runtime_error(arg + " needs a value");
             return argv[++i];
         };
-        if (arg == "--out") {
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            std::exit(0);
+        } else if (arg == "--out") {
             o.out = value();
         } else if (arg == "--size") {
             const std::string v = value();
@@ -93,7 +102,7 @@ Options parseOptions(int argc, char **argv)
         } else if (arg == "--frames") {
             o.framesDir = value();
         } else {
-            throw std::runtime_error("unknown argument '" + arg + "' (see the usage at the top of ContactSheet.cpp)");
+            throw std::runtime_error("unknown argument '" + arg + "'\n" + kUsage);
         }
     }
     return o;
@@ -131,6 +140,8 @@ int main(int argc, char **argv)
             scenes = chosen;
         }
 
+        if (!o.framesDir.empty())
+            std::filesystem::create_directories(o.framesDir);
         test::GlContext context(o.width, o.height);
         const app::ImageSlots images = [] {
             app::ImageSlots slots;
@@ -140,7 +151,9 @@ int main(int argc, char **argv)
         }();
         SceneFrames frames(o.width, o.height, images);
 
-        constexpr int kScale = 2, kGap = 6, kCaption = 7 * kScale + 8;
+        // Captions at double size unless that would not fit a small frame.
+        const int kScale = textWidth("80  POS 13  T 58.5 / 65.0 S", 2) <= o.width ? 2 : 1;
+        const int kGap = 6, kCaption = 7 * kScale + 8;
         const int columns = int(o.moments.size());
         const int cellW = o.width + kGap, cellH = o.height + kCaption + kGap;
         Picture sheet(columns * cellW + kGap, int(scenes.size()) * cellH + kGap, 24);

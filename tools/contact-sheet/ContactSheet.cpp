@@ -152,11 +152,11 @@ int main(int argc, char **argv)
         SceneFrames frames(o.width, o.height, images);
 
         // Captions at double size unless that would not fit a small frame.
-        const int kScale = textWidth("80  POS 13  T 58.5 / 65.0 S", 2) <= o.width ? 2 : 1;
-        const int kGap = 6, kCaption = 7 * kScale + 8;
+        const int scale = textWidth("80  POS 13  T 58.5 / 65.0 S", 2) <= o.width ? 2 : 1;
+        const int gap = 6, captionHeight = 7 * scale + 8;
         const int columns = int(o.moments.size());
-        const int cellW = o.width + kGap, cellH = o.height + kCaption + kGap;
-        Picture sheet(columns * cellW + kGap, int(scenes.size()) * cellH + kGap, 24);
+        const int cellW = o.width + gap, cellH = o.height + captionHeight + gap;
+        Picture sheet(columns * cellW + gap, int(scenes.size()) * cellH + gap, 24);
         const uint8_t ink[3] = {235, 235, 235}, warn[3] = {255, 90, 70};
 
         int failures = 0;
@@ -173,17 +173,17 @@ int main(int argc, char **argv)
             }
             for (int col = 0; col < columns; ++col) {
                 const float t = o.absoluteTimes ? o.moments[size_t(col)] : o.moments[size_t(col)] * scene.hold;
-                const int x = kGap + col * cellW, y = kGap + int(row) * cellH;
+                const int x = gap + col * cellW, y = gap + int(row) * cellH;
                 std::string caption = std::to_string(scene.sceneId) + "  POS " +
                                       (scene.position ? std::to_string(scene.position) : std::string("-")) +
                                       "  T " + secondsText(t) + " / " + secondsText(scene.hold) + " S";
                 if (!program) {
-                    drawText(sheet, x, y, caption + "  BUILD FAILED", kScale, warn);
+                    drawText(sheet, x, y, caption + "  BUILD FAILED", scale, warn);
                     continue;
                 }
-                drawText(sheet, x, y, caption, kScale, ink);
+                drawText(sheet, x, y, caption, scale, ink);
                 const Picture frame = frames.render(program, scene, t);
-                blit(sheet, frame, x, y + kCaption);
+                blit(sheet, frame, x, y + captionHeight);
                 if (!o.framesDir.empty())
                     writePng(o.framesDir + "/" + std::to_string(scene.sceneId) + "_" + secondsText(t) + ".png", frame);
             }

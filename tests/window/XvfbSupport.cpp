@@ -43,6 +43,25 @@ std::string readFile(const std::string &path)
     return text.str();
 }
 
+// Children start with no blocked signals and default dispositions, whatever the test process
+// blocks (the platform blocks SIGINT and SIGTERM in every thread to take them on its own).
+struct SpawnAttributes {
+    posix_spawnattr_t attr;
+    SpawnAttributes()
+    {
+        posix_spawnattr_init(&attr);
+        sigset_t none, defaults;
+        sigemptyset(&none);
+        sigemptyset(&defaults);
+        sigaddset(&defaults, SIGINT);
+        sigaddset(&defaults, SIGTERM);
+        posix_spawnattr_setsigmask(&attr, &none);
+        posix_spawnattr_setsigdefault(&attr, &defaults);
+        posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    }
+    ~SpawnAttributes() { posix_spawnattr_destroy(&attr); }
+};
+
 int decodeStatus(int status)
 {
     if (WIFEXITED(status))
@@ -69,7 +88,8 @@ XvfbServer::XvfbServer(int width, int height)
     std::vector<std::string> args = {"timeout", "-k", "5", "900", "Xvfb", "-displayfd", "3", "-noreset",
                                      "-nolisten", "tcp", "-screen", "0",
                                      std::to_string(width) + "x" + std::to_string(height) + "x24"};
-    const int rc = posix_spawnp(&mPid, "timeout", &actions, nullptr, pointers(args).data(), environ);
+    SpawnAttributes attributes;
+    const int rc = posix_spawnp(&mPid, "timeout", &actions, &attributes.attr, pointers(args).data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(fds[1]);
     if (rc != 0) {
@@ -134,7 +154,9 @@ Process::Process(const std::vector<std::string> &argv, const std::map<std::strin
     posix_spawn_file_actions_addopen(&actions, 1, (mDir + "/stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, (mDir + "/stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addchdir_np(&actions, workingDir.c_str());
-    const int rc = posix_spawnp(&mPid, "timeout", &actions, nullptr, pointers(args).data(), pointers(envStrings).data());
+    SpawnAttributes attributes;
+    const int rc =
+        posix_spawnp(&mPid, "timeout", &actions, &attributes.attr, pointers(args).data(), pointers(envStrings).data());
     posix_spawn_file_actions_destroy(&actions);
     if (rc != 0)
         throw std::runtime_error("could not start " + argv.front());

@@ -95,6 +95,17 @@ void quitSignalThread(sigset_t signals)
     }
 }
 
+// A forked child (SDL's message box helper, or a program started from here) gets the usual
+// signal handling back: the blocked set is this process's own arrangement.
+void unblockQuitSignalsInChild()
+{
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGINT);
+    sigaddset(&signals, SIGTERM);
+    pthread_sigmask(SIG_UNBLOCK, &signals, nullptr);
+}
+
 [[noreturn]] void terminateRestoringDesktop()
 {
     xrandr::restoreOriginalMode();
@@ -131,6 +142,7 @@ PlatformSdl::PlatformSdl()
     sigaddset(&signals, SIGINT);
     sigaddset(&signals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &signals, nullptr); // inherited by every thread started later
+    pthread_atfork(nullptr, nullptr, unblockQuitSignalsInChild);
     std::thread(quitSignalThread, signals).detach();
     sPreviousTerminate = std::set_terminate(terminateRestoringDesktop);
 

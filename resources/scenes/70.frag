@@ -3,7 +3,6 @@
 // their reflected surroundings; a dark studio floor catches the glow.
 
 #define MAX_STEPS 56
-#define FAR 9.0
 
 mat3 gRing0 = mat3(1.0);
 mat3 gRing1 = mat3(1.0);

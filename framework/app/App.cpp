@@ -4,6 +4,8 @@
 #include "framework/app/Platform.h"
 #include "framework/app/Window.h"
 
+#include <boost/asio/executor_work_guard.hpp>
+#include <boost/asio/io_context.hpp>
 #include <boost/system/system_error.hpp>
 
 namespace lume::app {

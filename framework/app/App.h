@@ -7,8 +7,6 @@
 #include "framework/app/Renderer.h"
 #include "framework/app/WindowFormat.h"
 
-#include <boost/asio/executor_work_guard.hpp>
-#include <boost/asio/io_context.hpp>
 #include <boost/filesystem/path.hpp>
 #include <boost/signals2/signal.hpp>
 
@@ -18,6 +16,10 @@
 #include <ostream>
 #include <string>
 #include <vector>
+
+namespace boost::asio {
+class io_context;
+}
 
 namespace lume::app {
 
@@ -175,7 +177,7 @@ class App {
     VoidSignal mSignalUpdate;
     VoidSignal mSignalShutdown;
     std::shared_ptr<boost::asio::io_context> mIo;
-    std::shared_ptr<boost::asio::executor_work_guard<boost::asio::io_context::executor_type>> mIoWork;
+    std::shared_ptr<void> mIoWork; // keeps mIo from running dry
     RendererRef mDefaultRenderer;
     bool mPowerManagement = false;
 };

@@ -77,18 +77,24 @@ void closeOpenMessageBox()
 }
 
 // SIGINT and SIGTERM are blocked in every thread and taken here instead: the first asks for
-// an orderly quit (the loop ends, shutdown puts the desktop back); a second one means the
-// orderly way is stuck, so the desktop is put back from here and the process ends.
+// an orderly quit (the loop ends, shutdown puts the desktop back). One that comes more than a
+// second later means the orderly way is stuck, so the desktop is put back from here and the
+// process ends. Repeats within that second are the same request: supervisors such as
+// timeout(1) signal the process and then its whole group.
 void quitSignalThread(sigset_t signals)
 {
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point first;
     for (;;) {
         int signal = 0;
         if (sigwait(&signals, &signal) != 0)
             continue;
         if (sQuitSignals.fetch_add(1) == 0) {
+            first = Clock::now();
             AppImplSdlBasic::wakeEventLoop();
-            closeOpenMessageBox();
-        } else {
+            // On a thread of its own, so that this one goes on taking signals meanwhile.
+            std::thread(closeOpenMessageBox).detach();
+        } else if (Clock::now() - first > std::chrono::seconds(1)) {
             xrandr::restoreOriginalMode();
             _exit(128 + signal);
         }

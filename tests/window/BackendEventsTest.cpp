@@ -1,17 +1,21 @@
-// The SDL backend turns SDL's input into the framework's events with the Windows semantics:
-// SDL events are pushed into the real queue of a real window on a private X server.
+// The SDL backend on a private X server: SDL's input becomes the framework's events with the
+// Windows semantics (SDL events are pushed into a real window's queue), and the renderer's
+// window matrices and shared context do what the player relies on.
 #include "framework/app/AppBasic.h"
 #include "framework/app/RendererGl.h"
 #include "framework/app/Window.h"
+#include "framework/gl/Draw.h"
 #include "tests/window/XvfbSupport.h"
 
 #include <SDL.h>
+#include <glad/gl.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace lume::app;
@@ -204,4 +208,70 @@ TEST(BackendEvents, WheelAndDroppedFiles)
         "fileDrop /tmp/first scene.frag /tmp/second.frag",
     };
     EXPECT_EQ(log, expected);
+}
+
+namespace {
+
+// Draws a 10x10 red square at window pixel (20, 30) under the renderer's default matrices and
+// reads back what landed where. Also checks the shared context the renderer makes for other
+// threads: a texture created there is visible in the window's context.
+class PixelApp : public AppBasic {
+  public:
+    void prepareSettings(Settings *settings) override
+    {
+        settings->defaultWindowFormat.setPos({0, 0});
+        settings->defaultWindowFormat.size = {320, 200};
+    }
+    void setup() override
+    {
+        auto renderer = std::dynamic_pointer_cast<RendererGl>(getWindow()->getRenderer());
+        std::unique_ptr<SharedContext> shared = renderer->createSharedContext();
+        ASSERT_TRUE(shared);
+        GLuint texture = 0;
+        std::thread([&] {
+            ASSERT_TRUE(shared->makeCurrent());
+            glGenTextures(1, &texture);
+            glBindTexture(GL_TEXTURE_2D, texture);
+            glFinish();
+            shared->release();
+        }).join();
+        shared.reset();
+        sharedTextureSeen = texture != 0 && glIsTexture(texture);
+    }
+    void draw() override
+    {
+        lume::gl::clear(lume::ColorA{0, 0, 0, 1});
+        glColor4f(1, 0, 0, 1);
+        lume::gl::drawSolidRect(lume::Rectf{20, 30, 30, 40});
+        // GL counts rows from the bottom.
+        const auto red = [](int x, int y) {
+            unsigned char rgba[4] = {};
+            glReadPixels(x, 200 - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+            return rgba[0] > 200 && rgba[1] < 50;
+        };
+        inside = red(20, 30) && red(29, 39);
+        outside = red(19, 30) || red(30, 30) || red(20, 29) || red(20, 40);
+        quit();
+    }
+
+    bool sharedTextureSeen = false, inside = false, outside = true;
+};
+
+} // namespace
+
+TEST(BackendRenderer, WindowPixelsFromTheTopLeftAndASharedContextForOtherThreads)
+{
+    lume::test::XvfbServer server(640, 480);
+    setenv("DISPLAY", server.display().c_str(), 1);
+    auto *app = new PixelApp;
+    bool seen = false, inside = false, outside = true;
+    app->getSignalShutdown().connect([&] {
+        seen = app->sharedTextureSeen;
+        inside = app->inside;
+        outside = app->outside;
+    });
+    EXPECT_EQ(launchApplication(app, std::make_shared<RendererGl>(0), "BackendRenderer"), 0);
+    EXPECT_TRUE(seen);
+    EXPECT_TRUE(inside);
+    EXPECT_FALSE(outside);
 }

@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <mutex>
+#include <string>
 #include <vector>
 
 namespace lume::app::xrandr {
@@ -30,6 +32,21 @@ struct Original {
     int screenWidth = 0, screenHeight = 0, screenWidthMm = 0, screenHeightMm = 0;
 };
 Original sOriginal;
+
+// An X server whose last client leaves resets itself: it drops the mode it was given and
+// hangs up on connections made while it resets. Every request here opens a short connection
+// of its own, and before the window exists they may be the program's only ones, so one idle
+// connection per display stays open until the process ends.
+void holdServer()
+{
+    static std::mutex sHoldMutex;
+    static std::map<std::string, ::Display *> sHeld;
+    const char *name = std::getenv("DISPLAY");
+    std::lock_guard lock(sHoldMutex);
+    ::Display *&held = sHeld[name ? name : ""];
+    if (!held)
+        held = XOpenDisplay(nullptr); // if the server is resetting, the next request tries again
+}
 
 bool hasRandr12(::Display *display)
 {
@@ -130,6 +147,7 @@ bool applyCrtcMode(::Display *display, ::Window root, XRRScreenResources *res, R
 int32_t changePrimaryMode(int32_t width, int32_t height)
 {
     std::lock_guard lock(sMutex);
+    holdServer();
     DisplayConnection connection;
     ::Display *display = connection.display;
     if (!display || !hasRandr12(display))
@@ -202,6 +220,7 @@ int32_t changePrimaryMode(int32_t width, int32_t height)
 
 bool getScreenSize(Vec2i &size)
 {
+    holdServer();
     DisplayConnection connection;
     if (!connection.display)
         return false;
@@ -215,6 +234,7 @@ void restoreOriginalMode()
     std::lock_guard lock(sMutex);
     if (!sOriginal.valid)
         return;
+    holdServer();
     DisplayConnection connection;
     ::Display *display = connection.display;
     if (!display || !hasRandr12(display))

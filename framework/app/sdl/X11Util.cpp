@@ -3,7 +3,10 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <cstring>
+#include <thread>
 
 namespace lume::app::x11 {
 
@@ -37,6 +40,18 @@ bool ErrorTrap::failed()
 {
     XSync(mDisplay, False);
     return sErrorSeen;
+}
+
+::Display *openDisplay()
+{
+    for (int attempt = 1;; ++attempt) {
+        if (::Display *display = XOpenDisplay(nullptr))
+            return display;
+        const char *name = std::getenv("DISPLAY");
+        if (!name || !*name || attempt == 5)
+            return nullptr;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10 << attempt)); // 20 to 160 ms
+    }
 }
 
 int closeTransientWindows(unsigned long owner, const std::string &title)

@@ -26,9 +26,14 @@ class ErrorTrap {
     int (*mPrevious)(::Display *, XErrorEvent *);
 };
 
+// A new connection to $DISPLAY, or null when there is none. A server that is resetting
+// (its last client just left) hangs up on new connections for a moment; that is waited out
+// for a little while before the display counts as absent.
+::Display *openDisplay();
+
 // A connection to $DISPLAY for the life of the object (null `display` when there is none).
 struct Connection {
-    ::Display *display = XOpenDisplay(nullptr);
+    ::Display *display = openDisplay();
     Connection() = default;
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;

@@ -1,0 +1,435 @@
+// The player under faults: broken resources, missing sound, the ways a run is cut short and
+// a flood of dropped files. Every case runs a test build of the player (TracePlayer.cpp) on a
+// private 640x480 Xvfb and checks what the user sees, the exit status, and that the desktop
+// comes back: the display mode the player set is put back to the desktop's and the cursor
+// count returns to 0 (both from the player's trace, since Xvfb has a single mode and no
+// visible cursor), and the server's screen is the desktop's size afterwards.
+#include "app/Playlist.h"
+#include "tests/faults/ShortShow.h"
+#include "tests/window/XvfbSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+using namespace lume;
+using namespace lume::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kWidth = 640, kHeight = 480;
+// At 640x480 the first two modes are refused before the third is taken.
+const std::string kModeLines = "Error -2 occurred. The graphics mode is not supported.\n"
+                               "Error -2 occurred. The graphics mode is not supported.\n";
+// The display and cursor calls of a whole run, in order: three attempts, cursor hidden; at
+// the end cursor shown and the desktop's mode asked for again.
+const std::vector<std::string> kDesktopCalls = {
+    "DISPLAY 1920x1080 -2", "DISPLAY 1280x768 -2", "DISPLAY 640x480 0", "CURSOR -1", "CURSOR 0", "DISPLAY 640x480 0",
+};
+
+std::vector<std::string> splitLines(const std::string &text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+bool startsWith(const std::string &text, const std::string &prefix) { return text.rfind(prefix, 0) == 0; }
+
+std::vector<std::string> linesStartingWith(const std::string &text, const std::string &prefix)
+{
+    std::vector<std::string> out;
+    for (const std::string &line : splitLines(text))
+        if (startsWith(line, prefix))
+            out.push_back(line);
+    return out;
+}
+
+// One traced event: its position argument and its time.
+struct Event {
+    int position;
+    double time;
+};
+
+std::vector<Event> events(const std::string &trace, const std::string &kind)
+{
+    std::vector<Event> out;
+    for (const std::string &line : linesStartingWith(trace, kind + " ")) {
+        Event e{};
+        std::istringstream(line.substr(kind.size() + 1)) >> e.position >> e.time;
+        out.push_back(e);
+    }
+    return out;
+}
+
+// A folder of its own per case, removed afterwards.
+class TempDir {
+  public:
+    TempDir()
+    {
+        char name[] = "/tmp/lume-faults-XXXXXX";
+        mPath = mkdtemp(name);
+    }
+    ~TempDir() { fs::remove_all(mPath); }
+    const fs::path &path() const { return mPath; }
+
+  private:
+    fs::path mPath;
+};
+
+class PlayerFaults : public ::testing::Test {
+  protected:
+    // Starts a trace player build (trace_player<suffix>) on a new server.
+    void start(const std::string &build, const std::vector<std::string> &args = {},
+               const std::string &workingDir = LUME_RESOURCES_DIR,
+               std::map<std::string, std::string> env = {})
+    {
+        process.reset();
+        x.reset();
+        server.reset();
+        server = std::make_unique<XvfbServer>(kWidth, kHeight);
+        x = std::make_unique<XClient>(server->display());
+        env["DISPLAY"] = server->display();
+        if (!env.count("SDL_AUDIODRIVER"))
+            env["SDL_AUDIODRIVER"] = "dummy";
+        std::vector<std::string> argv = {std::string(LUME_TRACE_PLAYER_DIR) + "/" + build};
+        argv.insert(argv.end(), args.begin(), args.end());
+        process = std::make_unique<Process>(argv, env, workingDir, 180);
+    }
+
+    // Waits until the trace holds a line starting with `prefix` (false if the run ended or
+    // the time ran out first).
+    bool waitForTrace(const std::string &prefix, double seconds)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+        while (std::chrono::steady_clock::now() < deadline) {
+            if (!linesStartingWith(process->output(), prefix).empty())
+                return true;
+            if (!process->running())
+                return !linesStartingWith(process->output(), prefix).empty();
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return false;
+    }
+
+    XWindowId playerWindow() { return x->waitForWindow("FraglumeApp", 60, process.get()); }
+
+    void pressKey(const std::string &key)
+    {
+        const XWindowId window = playerWindow();
+        ASSERT_NE(window, 0u) << process->errors();
+        runCommand("DISPLAY=" + server->display() + " xdotool windowfocus --sync " + std::to_string(window) + " key " +
+                   key);
+    }
+
+    // The id of the "Fatal Error" box as xwininfo lists it (xdotool cannot see its title).
+    std::string waitForFatalErrorBox()
+    {
+        for (int i = 0; i < 600 && process->running(); ++i) {
+            const std::string tree =
+                runCommand("DISPLAY=" + server->display() + " xwininfo -root -tree | grep '\"Fatal Error\"'");
+            if (!tree.empty()) {
+                const size_t id = tree.find("0x");
+                return tree.substr(id, tree.find(' ', id) - id);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        return {};
+    }
+
+    // The run ended with `status` and left the desktop as it found it.
+    void expectOrderlyEnd(int status, double seconds = 60)
+    {
+        EXPECT_EQ(process->waitFor(seconds), status) << process->errors();
+        const std::string trace = process->output();
+        std::vector<std::string> calls;
+        for (const std::string &line : splitLines(trace))
+            if (startsWith(line, "DISPLAY ") || startsWith(line, "CURSOR "))
+                calls.push_back(line);
+        EXPECT_EQ(calls, kDesktopCalls);
+        const std::vector<std::string> lines = splitLines(trace);
+        EXPECT_TRUE(!lines.empty() && lines.back() == "SHUTDOWN") << trace;
+        EXPECT_EQ(x->screenSize(), std::make_pair(kWidth, kHeight));
+    }
+
+    // The player's console lines after the two refused modes, without the libraries' own
+    // chatter on standard error (ALSA reports a missing card, SDL's disk driver announces
+    // itself) or the empty line a driver's compile log leaves with its final line break.
+    std::vector<std::string> consoleLines()
+    {
+        std::vector<std::string> out;
+        for (const std::string &line : splitLines(process->errors()))
+            if (!line.empty() && !startsWith(line, "ALSA lib ") && !startsWith(line, "CRITICAL: "))
+                out.push_back(line);
+        const std::vector<std::string> modes = splitLines(kModeLines);
+        if (out.size() < modes.size() || !std::equal(modes.begin(), modes.end(), out.begin())) {
+            ADD_FAILURE() << "the refused modes' lines do not come first:\n" << process->errors();
+            return out;
+        }
+        return std::vector<std::string>(out.begin() + std::ptrdiff_t(modes.size()), out.end());
+    }
+
+    std::unique_ptr<XvfbServer> server;
+    std::unique_ptr<XClient> x;
+    std::unique_ptr<Process> process;
+};
+
+const std::string kSceneFailure = "Failed to compile the shader: ";
+
+std::string missingResource(int id)
+{
+    return "Failed to load resource: #" + std::to_string(id) + " type: FRAG";
+}
+
+} // namespace
+
+// Without the soundtrack, or with a folder in its place, or without any usable sound device,
+// the show plays on in silence and says nothing about it. The disk driver writes what would be
+// heard to a file: with the soundtrack present that file fills, without it nothing is played.
+TEST_F(PlayerFaults, WithoutMusicOrSoundDeviceTheShowRunsSilently)
+{
+    struct Case {
+        const char *name;
+        const char *soundtrack; // "file", "missing" or "folder"
+        const char *driver;
+        bool heard;
+    };
+    const Case cases[] = {
+        {"soundtrack present (the control)", "file", "disk", true},
+        {"soundtrack missing", "missing", "disk", false},
+        {"a folder named like the soundtrack", "folder", "disk", false},
+        {"an audio driver that does not exist", "file", "no-such-driver", false},
+        {"ALSA without a sound card", "file", "alsa", false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const fs::path soundtrack = dir.path() / "vell-short.mp3";
+        if (std::string(c.soundtrack) == "file")
+            fs::create_symlink(fs::path(LUME_RESOURCES_DIR) / "vell-short.mp3", soundtrack);
+        else if (std::string(c.soundtrack) == "folder")
+            fs::create_directory(soundtrack);
+        const fs::path heard = dir.path() / "heard.raw";
+        start("trace_player", {"--short"}, dir.path().string(),
+              {{"SDL_AUDIODRIVER", c.driver}, {"SDL_DISKAUDIOFILE", heard.string()}});
+
+        // The show goes on: the second scene takes over.
+        ASSERT_TRUE(waitForTrace("SCENE 2 ", 90)) << process->errors();
+        if (std::string(c.driver) == "disk") {
+            const auto size = fs::exists(heard) ? fs::file_size(heard) : 0;
+            if (c.heard)
+                EXPECT_GT(size, 0u) << "the control run wrote no sound";
+            else
+                EXPECT_EQ(size, 0u) << "sound was played";
+        }
+        pressKey("Escape");
+        expectOrderlyEnd(0);
+        EXPECT_EQ(consoleLines(), std::vector<std::string>{});
+        EXPECT_EQ(process->output().find("MESSAGE BOX"), std::string::npos);
+    }
+}
+
+// Start-up resources that fail: the box shows the two-line text, Return closes it, and the
+// player quits in order with status 0.
+TEST_F(PlayerFaults, ABrokenStartUpResourceShowsTheFatalErrorBoxThenQuits)
+{
+    const std::string firstLine = "Failed to load common textures and shaders:\n";
+    struct Case {
+        const char *build;
+        std::string secondLine; // the exception's text (its start, where the driver adds its log)
+        bool exact;
+    };
+    const Case cases[] = {
+        {"trace_player_bad_image", "Unknown exception", true},
+        {"trace_player_bad_transition", "FRAGMENT: ", false},
+        {"trace_player_no_vertex", missingResource(65), true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.build);
+        start(c.build);
+        const std::string box = waitForFatalErrorBox();
+        ASSERT_FALSE(box.empty()) << process->errors();
+
+        const std::string trace = process->output();
+        const size_t begin = trace.find("MESSAGE BOX Fatal Error\n");
+        ASSERT_NE(begin, std::string::npos) << trace;
+        const size_t textStart = begin + std::string("MESSAGE BOX Fatal Error\n").size();
+        const std::string text = trace.substr(textStart, trace.find("\nEND MESSAGE BOX", textStart) - textStart);
+        ASSERT_TRUE(startsWith(text, firstLine)) << text;
+        const std::string second = text.substr(firstLine.size());
+        if (c.exact) {
+            EXPECT_EQ(second, c.secondLine);
+        } else {
+            EXPECT_TRUE(startsWith(second, c.secondLine)) << second;
+            EXPECT_NE(second.find("error"), std::string::npos) << second;
+        }
+
+        runCommand("DISPLAY=" + server->display() + " xdotool key --window " + box + " Return");
+        expectOrderlyEnd(0);
+        EXPECT_TRUE(linesStartingWith(process->output(), "UNIT1 ").empty()) << "a scene was shown after the box";
+        // Scene jobs queued after the box may reach the loader before the quit; with the
+        // vertex text gone they can only fail, each with its line.
+        for (const std::string &line : consoleLines())
+            EXPECT_EQ(line, kSceneFailure + missingResource(65));
+    }
+}
+
+// Position 2's scene does not compile and position 5's id has no resource: one line each, the
+// show skips them, every other scene plays with its own hold, fade and channel layout, and the
+// show ends by itself.
+TEST_F(PlayerFaults, ScenesThatFailAreSkippedAndTheRestKeepTheirOwnTiming)
+{
+    start("trace_player_bad_scenes", {"--short"});
+    expectOrderlyEnd(0, 150);
+
+    const std::vector<std::string> console = consoleLines();
+    ASSERT_EQ(console.size(), 2u) << process->errors();
+    EXPECT_TRUE(startsWith(console[0], kSceneFailure + "FRAGMENT: ")) << console[0];
+    EXPECT_EQ(console[1], kSceneFailure + missingResource(74));
+
+    const std::string trace = process->output();
+    std::vector<int> played;
+    for (const Event &e : events(trace, "SCENE"))
+        played.push_back(e.position);
+    EXPECT_EQ(played, (std::vector<int>{1, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
+    EXPECT_EQ(linesStartingWith(trace, "QUIT").size(), 1u);
+
+    // Each scene but the last: from the arrival of its successor to the switch is its hold
+    // and fade, and to its first wipe frame its hold (a frame on a busy machine can take
+    // longer than a short wipe, which then shows no frame at all). Late frames only add time.
+    constexpr double kEarly = 0.05, kLate = 0.6;
+    const std::vector<Event> taken = events(trace, "TAKEN"), fades = events(trace, "FADE"),
+                             scenes = events(trace, "SCENE");
+    for (size_t i = 0; i + 1 < scenes.size(); ++i) {
+        const int position = scenes[i].position;
+        SCOPED_TRACE("position " + std::to_string(position));
+        const app::SceneTiming timing = shortTiming(position);
+        const Event *arrival = nullptr, *fade = nullptr;
+        for (const Event &e : taken)
+            if (e.position == position)
+                arrival = &e;
+        for (const Event &e : fades)
+            if (e.position == position)
+                fade = &e;
+        ASSERT_TRUE(arrival) << trace;
+        const double total = scenes[i + 1].time - arrival->time;
+        EXPECT_GE(total, timing.hold + timing.fade - kEarly);
+        EXPECT_LE(total, timing.hold + timing.fade + kLate);
+        if (fade) {
+            EXPECT_GE(fade->time - arrival->time, timing.hold - kEarly);
+            EXPECT_LE(fade->time - arrival->time, timing.hold + kLate);
+        }
+
+        // Texture unit 1 carries the image the position's own layout puts there.
+        int expected = 0;
+        for (const app::ChannelBinding &b : app::channelBindings(timing.channelLayout))
+            if (b.unit == 1)
+                expected = app::kImageSlotIds[size_t(b.slot)];
+        EXPECT_EQ(linesStartingWith(trace, "UNIT1 " + std::to_string(position) + " "),
+                  std::vector<std::string>{"UNIT1 " + std::to_string(position) + " " + std::to_string(expected)});
+    }
+}
+
+// Without the uniform header every scene fails: one line per playlist job, and with nothing
+// left to build the player ends by itself instead of waiting on an empty screen.
+TEST_F(PlayerFaults, WhenEverySceneFailsThePlayerQuitsOnceNothingIsLeftToBuild)
+{
+    start("trace_player_no_header");
+    expectOrderlyEnd(0, 90);
+    const std::vector<std::string> console = consoleLines();
+    EXPECT_EQ(console, std::vector<std::string>(app::kPlaylist.size(), kSceneFailure + missingResource(67)));
+    EXPECT_TRUE(linesStartingWith(process->output(), "UNIT1 ").empty()) << "a scene was shown";
+}
+
+// The ways a run is cut short, at the moments that matter: Escape while the loader is parked
+// in the middle of the playlist, signals while a scene plays, the window closed during a wipe,
+// an exception out of an event handler. Each ends in order; only the exception fails the run.
+TEST_F(PlayerFaults, RunsCutShortPutTheDesktopBack)
+{
+    struct Case {
+        const char *name;
+        std::vector<std::string> args;
+        const char *waitFor; // trace line to wait for before acting
+        int status;
+    };
+    const Case cases[] = {
+        {"Escape while loading", {"--short", "--hold-loader"}, "CURSOR -1", 0},
+        {"SIGTERM mid-show", {"--short"}, "SCENE 2 ", 0},
+        {"SIGINT mid-show", {"--short"}, "SCENE 2 ", 0},
+        {"window closed mid-fade", {"--short"}, "FADE 2 ", 0},
+        {"exception from keyDown", {"--short", "--throw-key"}, "SCENE 2 ", 1},
+    };
+    for (const Case &c : cases) {
+        const std::string name = c.name;
+        SCOPED_TRACE(name);
+        start("trace_player", c.args);
+        ASSERT_TRUE(waitForTrace(c.waitFor, 90)) << process->errors();
+        if (name == "Escape while loading") {
+            // A moment for the loader to reach its next job and stop there.
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+            pressKey("Escape");
+        } else if (name == "SIGTERM mid-show") {
+            process->signal(SIGTERM);
+        } else if (name == "SIGINT mid-show") {
+            process->signal(SIGINT);
+        } else if (name == "window closed mid-fade") {
+            x->requestClose(playerWindow());
+        } else {
+            pressKey("x");
+        }
+        expectOrderlyEnd(c.status);
+        const std::string trace = process->output();
+        if (name == "Escape while loading") {
+            EXPECT_LT(events(trace, "SCENE").size(), app::kPlaylist.size()) << "the playlist was not still loading";
+        }
+        if (name == "window closed mid-fade") {
+            EXPECT_TRUE(linesStartingWith(trace, "SCENE 3 ").empty()) << "the wipe ran to its end";
+        }
+        if (c.status == 1) {
+            EXPECT_NE(process->errors().find("fault injected into keyDown"), std::string::npos) << process->errors();
+        } else {
+            EXPECT_EQ(consoleLines(), std::vector<std::string>{});
+        }
+    }
+}
+
+// 101 files dropped at once while the loader is parked: the handler takes what fits in the
+// load queue and returns at once (a handler that waited for room would never return, since the
+// loader only moves on after it), the rest are ignored, and each accepted file ends in the
+// loader's failure line without touching the show, which plays to its end.
+TEST_F(PlayerFaults, AHundredAndOneDroppedFilesAreTakenAsFarAsThereIsRoom)
+{
+    start("trace_player", {"--short", "--hold-loader", "--drop", "101"});
+    ASSERT_TRUE(waitForTrace("DROP HANDLED", 90)) << process->errors();
+    EXPECT_EQ(linesStartingWith(process->output(), "DROP 101").size(), 1u);
+    expectOrderlyEnd(0, 150);
+
+    const std::vector<std::string> dropped = consoleLines();
+    std::printf("%zu of the 101 dropped files were queued\n", dropped.size());
+    for (const std::string &line : dropped)
+        EXPECT_EQ(line, kSceneFailure + missingResource(-1));
+    // The queue holds 100 jobs and the playlist jobs the parked loader has not reached yet
+    // (at most 14) still occupy their places: at least one file is always left out.
+    EXPECT_LE(dropped.size(), 100u);
+    EXPECT_GE(dropped.size(), 100u - (app::kPlaylist.size() - 1));
+
+    std::vector<int> played;
+    for (const Event &e : events(process->output(), "SCENE"))
+        played.push_back(e.position);
+    EXPECT_EQ(played, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
+}

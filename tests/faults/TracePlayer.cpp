@@ -1,0 +1,283 @@
+// A test build of the player: the shipped FraglumeApp, unchanged, under a subclass that
+// writes what happens to standard output and can stage faults. It is linked once per test
+// resource set (broken images, shaders, scenes), so what the player embeds is the fault.
+//
+// Options (the shipped program takes none):
+//   --short        short holds and fades (tests/faults/ShortShow.h) so a show takes ~30 s
+//   --hold-loader  after start-up the loader stops at its next warm-up draw and stays there
+//                  (until a drop has been handled, with --drop): "still loading" for as long
+//                  as a test needs, and a load queue nobody takes from
+//   --drop N       in the first frame, N files are dropped on the window through SDL's event
+//                  queue, as the desktop delivers a drop
+//   --throw-key    the X key makes keyDown throw
+//   --endurance    report the resident memory after the second scene and at the end of
+//                  the show
+//
+// Trace lines, one per event, flushed as written:
+//   DISPLAY <w>x<h> <code>     a display-mode change and its result
+//   CURSOR <count>             the cursor display count after a show or hide
+//   MESSAGE BOX <title>, the text, END MESSAGE BOX <bytes>
+//   TAKEN <position> <t>       a built scene arrived while <position> plays: its hold starts
+//   FADE <position> <t>        the first wipe frame of <position>
+//   SCENE <position> <t>       <position> took over
+//   UNIT1 <position> <image>   the IMAGE id texture unit 1 carries while <position> plays
+//   DROP <files>, DROP HANDLED
+//   RSS <when> <kB>
+//   QUIT, SHUTDOWN
+// <t> is the application clock in seconds.
+#include "app/FraglumeApp.h"
+#include "framework/app/AppImplBasic.h"
+#include "framework/app/Platform.h"
+#include "framework/app/RendererGl.h"
+#include "framework/app/Window.h"
+#include "framework/gl/Texture.h"
+#include "tests/faults/ShortShow.h"
+
+#include <SDL.h>
+#include <glad/gl.h>
+
+#include <dlfcn.h>
+#include <link.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+using namespace lume;
+using namespace lume::app;
+
+namespace {
+
+void trace(const char *format, ...) __attribute__((format(printf, 1, 2)));
+void trace(const char *format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    std::vprintf(format, args);
+    va_end(args);
+    std::putchar('\n');
+    std::fflush(stdout);
+}
+
+struct Options {
+    bool shortShow = false;
+    bool holdLoader = false;
+    int drop = 0;
+    bool throwKey = false;
+    bool endurance = false;
+};
+
+Options parseOptions(int argc, char **argv)
+{
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--short")
+            options.shortShow = true;
+        else if (arg == "--hold-loader")
+            options.holdLoader = true;
+        else if (arg == "--drop" && i + 1 < argc)
+            options.drop = std::atoi(argv[++i]);
+        else if (arg == "--throw-key")
+            options.throwKey = true;
+        else if (arg == "--endurance")
+            options.endurance = true;
+        else
+            throw std::invalid_argument("unknown option " + arg);
+    }
+    return options;
+}
+
+// The real platform, with display modes, the cursor count and message boxes traced.
+class TracingPlatform : public Platform {
+  public:
+    explicit TracingPlatform(std::unique_ptr<Platform> inner) : mInner(std::move(inner)) {}
+    std::vector<std::string> getCommandLine() override { return mInner->getCommandLine(); }
+    boost::filesystem::path getAppPath() override { return mInner->getAppPath(); }
+    std::unique_ptr<AppImplBasic> createAppImpl(AppBasic *app) override { return mInner->createAppImpl(app); }
+    std::unique_ptr<RendererGlImpl> createRendererGlImpl(RendererGl *r) override
+    {
+        return mInner->createRendererGlImpl(r);
+    }
+    void writeDebugOutput(std::string_view text) override { mInner->writeDebugOutput(text); }
+    void openConsoleWindow() override { mInner->openConsoleWindow(); }
+    int showCursor(bool show) override
+    {
+        const int count = mInner->showCursor(show);
+        trace("CURSOR %d", count);
+        return count;
+    }
+    void setPowerManagement(bool enabled) override { mInner->setPowerManagement(enabled); }
+    std::vector<DisplayInfo> enumerateDisplays() override { return mInner->enumerateDisplays(); }
+    int changeDisplayMode(int32_t w, int32_t h) override
+    {
+        const int code = mInner->changeDisplayMode(w, h);
+        trace("DISPLAY %dx%d %d", w, h, code);
+        return code;
+    }
+    Vec2i getDesktopSize() override { return mInner->getDesktopSize(); }
+    void showMessageBox(void *owner, const std::string &title, const std::string &text, MessageBoxIcon icon) override
+    {
+        trace("MESSAGE BOX %s\n%s\nEND MESSAGE BOX %zu", title.c_str(), text.c_str(), text.size());
+        mInner->showMessageBox(owner, title, text, icon);
+    }
+
+  private:
+    std::unique_ptr<Platform> mInner;
+};
+
+// Mesa unloads its DRI driver with the last context; LeakSanitizer (in the endurance build and
+// the sanitizer trees), which checks at exit, would then report the driver's long-lived
+// allocations with no module to suppress them by.
+void keepDriverLoaded()
+{
+    std::vector<std::string> drivers;
+    dl_iterate_phdr(
+        [](dl_phdr_info *info, size_t, void *out) {
+            if (info->dlpi_name && std::strstr(info->dlpi_name, "_dri.so"))
+                static_cast<std::vector<std::string> *>(out)->push_back(info->dlpi_name);
+            return 0;
+        },
+        &drivers);
+    for (const std::string &driver : drivers)
+        dlopen(driver.c_str(), RTLD_LAZY | RTLD_NOLOAD | RTLD_NODELETE);
+}
+
+long residentKilobytes()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::atol(line.c_str() + 6);
+    return -1;
+}
+
+class TracedPlayer : public FraglumeApp {
+  public:
+    explicit TracedPlayer(Options options) : mOptions(options) {}
+
+    void setup() override
+    {
+        FraglumeApp::setup();
+        keepDriverLoaded();
+        if (mOptions.shortShow)
+            for (const PlaylistEntry &entry : kPlaylist)
+                mShow.setEntry(entry.position, test::shortTiming(entry.position));
+        // The loader waits for this flag before each warm-up draw (it guards the image slots
+        // during start-up); clearing it again parks the loader inside its next job.
+        if (mOptions.holdLoader)
+            mImagesReady.store(false);
+    }
+
+    void update() override
+    {
+        const bool hadNext = mShow.hasNext();
+        FraglumeApp::update();
+        if (!hadNext && mShow.hasNext())
+            trace("TAKEN %d %.3f", mShow.scenePosition(), getElapsedSeconds());
+        if (mShow.shouldQuit() && !mQuitTraced) {
+            mQuitTraced = true;
+            if (mOptions.endurance)
+                trace("RSS end %ld", residentKilobytes());
+            trace("QUIT");
+        }
+        if (mOptions.drop > 0 && !mDropSent) {
+            mDropSent = true;
+            pushDrop(mOptions.drop);
+        }
+    }
+
+    void draw() override
+    {
+        const int position = mShow.scenePosition();
+        const FrameAction action = mShow.decide(getElapsedSeconds());
+        if (action == FrameAction::Fade && mFadeTraced != position) {
+            mFadeTraced = position;
+            trace("FADE %d %.3f", position, getElapsedSeconds());
+        }
+        FraglumeApp::draw();
+        if (mShow.scenePosition() != position) {
+            trace("SCENE %d %.3f", mShow.scenePosition(), getElapsedSeconds());
+            if (mOptions.endurance && mShow.scenePosition() == 3)
+                trace("RSS scene2 %ld", residentKilobytes());
+        }
+        if (action == FrameAction::Show && mUnitTraced != position) {
+            mUnitTraced = position;
+            trace("UNIT1 %d %d", position, imageOnUnit(1));
+        }
+    }
+
+    void keyDown(KeyEvent event) override
+    {
+        if (mOptions.throwKey && event.getCode() == 'x')
+            throw std::runtime_error("fault injected into keyDown");
+        FraglumeApp::keyDown(event);
+    }
+
+    void fileDrop(FileDropEvent event) override
+    {
+        trace("DROP %zu", event.getFiles().size());
+        FraglumeApp::fileDrop(event);
+        trace("DROP HANDLED");
+        if (mOptions.holdLoader)
+            mImagesReady.store(true);
+    }
+
+    void shutdown() override
+    {
+        FraglumeApp::shutdown();
+        trace("SHUTDOWN");
+    }
+
+  private:
+    // The IMAGE id of the slot texture bound to `unit`, or 0.
+    int imageOnUnit(int unit)
+    {
+        GLint bound = 0;
+        glActiveTexture(GL_TEXTURE0 + unit);
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+        glActiveTexture(GL_TEXTURE0);
+        for (int slot = 0; slot < kImageSlotCount; ++slot)
+            if (mImages[size_t(slot)] && GLint(mImages[size_t(slot)]->getId()) == bound)
+                return kImageSlotIds[size_t(slot)];
+        return 0;
+    }
+
+    // What a desktop drop of `count` files turns into: begin, one event per file, complete.
+    void pushDrop(int count)
+    {
+        const Uint32 window = SDL_GetWindowID(static_cast<SDL_Window *>(getWindow()->getNative()));
+        auto push = [window](Uint32 type, const char *file) {
+            SDL_Event event{};
+            event.type = type;
+            event.drop.windowID = window;
+            event.drop.file = file ? SDL_strdup(file) : nullptr;
+            SDL_PushEvent(&event);
+        };
+        push(SDL_DROPBEGIN, nullptr);
+        for (int i = 0; i < count; ++i)
+            push(SDL_DROPFILE, ("/tmp/dropped scene " + std::to_string(i) + ".frag").c_str());
+        push(SDL_DROPCOMPLETE, nullptr);
+    }
+
+    Options mOptions;
+    bool mQuitTraced = false;
+    bool mDropSent = false;
+    int mFadeTraced = -1;
+    int mUnitTraced = -1;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const Options options = parseOptions(argc, argv);
+    setPlatform(std::make_unique<TracingPlatform>(createDefaultPlatform()));
+    return launchApplication(new TracedPlayer(options), std::make_shared<RendererGl>(0), "FraglumeApp");
+}

@@ -1,5 +1,6 @@
 #include "app/SceneAssembly.h"
 
+#include "app/ImageSlots.h"
 #include "app/Playlist.h"
 #include "framework/app/Resources.h"
 #include "framework/gl/Draw.h"
@@ -7,6 +8,9 @@
 #include "framework/gl/GlslProg.h"
 
 #include <glad/gl.h>
+
+#include <map>
+#include <tuple>
 
 namespace lume::app {
 
@@ -74,6 +78,28 @@ void warmUpSceneProgram(const std::shared_ptr<gl::GlslProg> &program, const Imag
         inputs.date = Vec4f{};
         renderScene(target, program, inputs);
     });
+}
+
+ImageSlots makeWarmUpStandIns(const ImageSlots &images)
+{
+    auto powerOfTwo = [](int32_t n) { return n > 0 && (n & (n - 1)) == 0; };
+    std::map<std::tuple<bool, bool, GLint>, std::shared_ptr<gl::Texture>> kinds;
+    ImageSlots standIns;
+    for (size_t slot = 0; slot < images.size(); ++slot) {
+        if (!images[slot])
+            continue;
+        const gl::Texture &image = *images[slot];
+        const auto kind = std::make_tuple(powerOfTwo(image.getWidth()), powerOfTwo(image.getHeight()),
+                                          image.getInternalFormat());
+        std::shared_ptr<gl::Texture> &standIn = kinds[kind];
+        if (!standIn) {
+            gl::Texture::Format format = imageSlotFormat();
+            format.setInternalFormat(image.getInternalFormat());
+            standIn = std::make_shared<gl::Texture>(std::get<0>(kind) ? 4 : 3, std::get<1>(kind) ? 4 : 3, format);
+        }
+        standIns[slot] = standIn;
+    }
+    return standIns;
 }
 
 void warmUpDisplayPasses(gl::GlslProg *transition)

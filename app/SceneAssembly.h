@@ -28,6 +28,12 @@ std::shared_ptr<gl::GlslProg> buildSceneProgramFromResources(int sceneId);
 // the render thread's first frame of the scene. `images` may be null (units stay unbound).
 void warmUpSceneProgram(const std::shared_ptr<gl::GlslProg> &program, const ImageSlots *images, int position);
 
+// Stand-ins for the image slots in the calling thread's context: tiny textures with what
+// decides the machine code of a scene that samples them (internal format, wrap and filter,
+// power-of-two sides), one per kind. The warm-up draws with these rather than with the
+// real images, which the render context is sampling at the same time.
+ImageSlots makeWarmUpStandIns(const ImageSlots &images);
+
 // The same for the render context's own passes (the buffer shown in the window, the wipe),
 // done once at start-up so their first use is not a frame of the show.
 void warmUpDisplayPasses(gl::GlslProg *transition);

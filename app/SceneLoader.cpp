@@ -50,6 +50,24 @@ void SceneLoader::run(const std::atomic<bool> &stop)
         mLoadQueue.pop(job);
         buildSceneProgram(std::move(job), stop);
     }
+    // Made in this thread's context: released while it is still current.
+    mStandIns = {};
+    mStandInsMade = false;
+}
+
+const ImageSlots *SceneLoader::warmUpImages(const std::atomic<bool> &stop)
+{
+    if (!mImages || !mImagesReady)
+        return nullptr;
+    while (!mImagesReady->load(std::memory_order_acquire) && !stop.load())
+        std::this_thread::sleep_for(2ms);
+    if (!mImagesReady->load(std::memory_order_acquire))
+        return nullptr;
+    if (!mStandInsMade) {
+        mStandIns = makeWarmUpStandIns(*mImages);
+        mStandInsMade = true;
+    }
+    return &mStandIns;
 }
 
 void SceneLoader::buildSceneProgram(LoadJob job, const std::atomic<bool> &stop)
@@ -58,14 +76,7 @@ void SceneLoader::buildSceneProgram(LoadJob job, const std::atomic<bool> &stop)
         job.program = buildSceneProgramFromResources(job.sceneId);
 
         if (mWarmUp) {
-            const ImageSlots *images = nullptr;
-            if (mImages && mImagesReady) {
-                while (!mImagesReady->load(std::memory_order_acquire) && !stop.load())
-                    std::this_thread::sleep_for(2ms);
-                if (mImagesReady->load(std::memory_order_acquire))
-                    images = mImages;
-            }
-            warmUpSceneProgram(job.program, images, job.position);
+            warmUpSceneProgram(job.program, warmUpImages(stop), job.position);
         } else {
             glFlush();
         }

@@ -21,8 +21,9 @@ class SceneLoader {
     // Render thread: queue a job only if there is room; false if there was none.
     bool trySubmit(const LoadJob &job);
 
-    // Channel textures for the warm-up draw. The loader waits for `ready` before a warm-up:
-    // the render thread fills the slots during start-up, possibly after the first build.
+    // The image slots the scenes will sample, for the warm-up draw (which uses stand-ins of
+    // the loader's own made from them). The loader waits for `ready` before a warm-up: the
+    // render thread fills the slots during start-up, possibly after the first build.
     void setImages(const ImageSlots *images, const std::atomic<bool> *ready);
     // The warm-up draw is on by default; benchmarks turn it off to measure what it saves.
     void setWarmUp(bool enabled) { mWarmUp = enabled; }
@@ -42,6 +43,8 @@ class SceneLoader {
     bool finished() const { return mFinished.load(std::memory_order_acquire); }
 
   private:
+    // The stand-ins, made in the loader's context on first use; null while there are none.
+    const ImageSlots *warmUpImages(const std::atomic<bool> &stop);
     void done() { mPending.fetch_sub(1, std::memory_order_acq_rel); }
 
     JobQueue &mLoadQueue;
@@ -49,6 +52,8 @@ class SceneLoader {
     std::ostream &mConsole;
     const ImageSlots *mImages = nullptr;
     const std::atomic<bool> *mImagesReady = nullptr;
+    ImageSlots mStandIns;
+    bool mStandInsMade = false;
     bool mWarmUp = true;
     std::atomic<int> mPending{0};
     std::atomic<bool> mFinished{false};

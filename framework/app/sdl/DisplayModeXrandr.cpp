@@ -40,10 +40,11 @@ Original sOriginal;
 void holdServer()
 {
     static std::mutex sHoldMutex;
-    static std::map<std::string, ::Display *> sHeld;
+    // Never destroyed: the connections are meant to last until the process is gone.
+    static auto *sHeld = new std::map<std::string, ::Display *>;
     const char *name = std::getenv("DISPLAY");
     std::lock_guard lock(sHoldMutex);
-    ::Display *&held = sHeld[name ? name : ""];
+    ::Display *&held = (*sHeld)[name ? name : ""];
     if (!held)
         held = XOpenDisplay(nullptr); // if the server is resetting, the next request tries again
 }

@@ -1,5 +1,6 @@
 // The generated loader binds entry points on first use. With no current context the loader
 // has nothing to bind: such a call must do nothing, return 0, and try again next time.
+#include "framework/gl/EntryPoints.h"
 #include "framework/gl/Extensions.h"
 #include "framework/gl/VerticalSync.h"
 
@@ -121,6 +122,24 @@ TEST_F(LoaderGuardTest, VerticalSyncGoesThroughTheBackendHookOnlyWithAContext)
     EXPECT_FALSE(lume::gl::isVerticalSyncEnabled());
     EXPECT_EQ(sIntervals, (std::vector<int>{1, 0}));
     lume::gl::setSwapIntervalHooks(nullptr, nullptr);
+}
+
+// Binds for the rest of the process, so it comes last (tests run in the order written).
+TEST_F(LoaderGuardTest, BindingEverythingUpFrontLeavesNoFirstCallToBind)
+{
+    sContextCurrent = true;
+    EXPECT_EQ(lume::gl::bindEntryPoints(fakeLoader), 2);  // all the fake driver has
+    EXPECT_EQ(lookupsOf("glCreateShader"), 1u);            // every declared entry point asked for
+    EXPECT_EQ(lookupsOf("glBlitFramebufferEXT"), 1u);
+
+    sLookups.clear();
+    EXPECT_EQ(glCreateProgram(), 42u);
+    EXPECT_EQ(lookupsOf("glCreateProgram"), 0u);  // already bound: the call writes nothing
+
+    // What the loader could not resolve keeps the guarded on-demand stub.
+    sContextCurrent = false;
+    EXPECT_EQ(glCreateShader(GL_VERTEX_SHADER), 0u);
+    EXPECT_EQ(lookupsOf("glCreateShader"), 1u);
 }
 
 } // namespace

@@ -1,21 +1,18 @@
 #include "tests/support/GlContext.h"
 #include "tests/support/GlOverride.h"
 
+#include "framework/gl/EntryPoints.h"
+
 #include <glad/gl.h>
 
 #include <SDL2/SDL.h>
 
-#include <dlfcn.h>
-#include <link.h>
-
 #include <cstdlib>
-#include <cstring>
 #include <exception>
 #include <mutex>
 #include <stdexcept>
 #include <string>
 #include <thread>
-#include <vector>
 
 namespace lume::test {
 
@@ -61,25 +58,6 @@ void setAttributes(bool shareWithCurrent)
     SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, shareWithCurrent ? 1 : 0);
 }
 
-// Mesa unloads its DRI driver with the last context. LeakSanitizer checks at exit, when the
-// driver's own long-lived allocations could then no longer be traced to it (nor to its
-// still-referenced globals) and would show up as leaks without a module to suppress them by.
-// Marking every loaded DRI driver RTLD_NODELETE keeps it mapped until the process ends.
-void keepDriverLoaded()
-{
-    // Collected first: dlopen must not run inside the iteration, which holds the loader's lock.
-    std::vector<std::string> drivers;
-    dl_iterate_phdr(
-        [](dl_phdr_info *info, size_t, void *out) {
-            if (info->dlpi_name && std::strstr(info->dlpi_name, "_dri.so"))
-                static_cast<std::vector<std::string> *>(out)->push_back(info->dlpi_name);
-            return 0;
-        },
-        &drivers);
-    for (const std::string &driver : drivers)
-        dlopen(driver.c_str(), RTLD_LAZY | RTLD_NOLOAD | RTLD_NODELETE);
-}
-
 SDL_Window *createHiddenWindow(int width, int height)
 {
     SDL_Window *window = SDL_CreateWindow("lume-test-gl", 0, 0, width, height, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
@@ -111,8 +89,11 @@ GlContext::GlContext(int width, int height) : mImpl(std::make_unique<Impl>()), m
         SDL_DestroyWindow(mImpl->mWindow);
         throw std::runtime_error("SDL_GL_CreateContext failed: " + error);
     }
-    keepDriverLoaded();
     makeCurrent();
+    // As the application does: every entry point bound once, here, before any test starts a
+    // thread that makes GL calls.
+    static std::once_flag sBound;
+    std::call_once(sBound, [] { gl::bindEntryPoints(loadGlProc); });
     glViewport(0, 0, width, height);
 }
 

@@ -2,6 +2,7 @@
 
 #include "framework/app/App.h"
 #include "framework/app/WindowImpl.h"
+#include "framework/gl/EntryPoints.h"
 
 #include <mutex>
 #include <vector>
@@ -95,6 +96,10 @@ bool AppImplSdlRendererGl::initialize(WindowImpl *window, RendererGlImpl *shared
         writeConsole(mRenderer, "Failed to create the OpenGL context: ");
         return false;
     }
+    // Bind every GL entry point now, on this thread, before a loader thread exists: bound
+    // lazily, the first call from either thread would write the shared pointer under the other.
+    if (!other)
+        gl::bindEntryPoints([](const char *name) { return reinterpret_cast<GLADapiproc>(SDL_GL_GetProcAddress(name)); });
     return true;
 }
 

@@ -82,16 +82,15 @@ vec3 desert(vec3 rd, float spin, float t)
     return texture2D(iChannel7, vec2(u, clamp(v, 0.005, 0.995))).rgb;
 }
 
-// What lies behind the crystal: the sea, or, inside the opened portal, the
-// desert. Only what is seen is sampled.
-vec3 world(vec2 q, vec3 rd, float inside, float spin, float aspect, float t)
+// What lies behind the crystal, as seen bent through it or mirrored in it: the
+// sea, or, inside the opened portal, the desert. Plain lookups: the shimmer of
+// the backdrop would not survive the facets anyway.
+vec3 world(vec2 q, vec3 rd, float inside, float spin, float aspect)
 {
-    vec3 c = vec3(0.0);
-    if (inside < 1.0)
-        c = sea(q, aspect, t);
-    if (inside > 0.0)
-        c = mix(c, desert(rd, spin, t), inside);
-    return c;
+    vec3 sc = texture2D(iChannel6, cover(q, aspect, 16.0 / 9.0)).rgb;
+    float u = atan(rd.x, -rd.z) * 1.5 / PI + spin;
+    vec3 dc = texture2D(iChannel7, vec2(u, clamp(0.6 - rd.y * 1.1, 0.005, 0.995))).rgb;
+    return mix(sc, dc, inside);
 }
 
 // Ray against the crystal: an elongated octahedron, turned by `rot`, centred
@@ -172,7 +171,7 @@ void main()
     float pr = length(uv - cScreen);
     float radius = portal * 2.2;
     float inside = 1.0 - smoothstep(radius - 0.05, radius, pr);
-    col = world(q, rd, inside, desertSpin, aspect, t);
+    col = mix(sea(q, aspect, t), desert(rd, desertSpin, t), inside);
     // The ring of fire at the portal's edge.
     col += vec3(1.0, 0.5, 0.15) * exp(-abs(pr - radius) * 30.0) * step(0.01, portal) * (1.0 - portal * 0.7) * 1.5;
 
@@ -214,9 +213,9 @@ void main()
             // Seen through the ice: the scene behind, bent and tinted.
             vec3 rf = refract(rd, n, 0.76);
             vec2 bq = q + rf.xy * 0.12 - rd.xy * 0.1;
-            vec3 behind = world(bq, rf, inside, desertSpin, aspect, t);
+            vec3 behind = world(bq, rf, inside, desertSpin, aspect);
             float fres = pow(1.0 - max(dot(-rd, n), 0.0), 3.0);
-            vec3 refl = world(q + reflect(rd, n).xy * 0.2, reflect(rd, n), inside, desertSpin, aspect, t);
+            vec3 refl = world(q + reflect(rd, n).xy * 0.2, reflect(rd, n), inside, desertSpin, aspect);
             vec3 c = behind * vec3(0.7, 0.88, 1.0) * 0.9 + iceTex * 0.25;
             c = mix(c, refl, 0.25 + 0.6 * fres);
             // Facet light: edges and a sun glint.

@@ -10,8 +10,8 @@
 //   --drop N       in the first frame, N files are dropped on the window through SDL's event
 //                  queue, as the desktop delivers a drop
 //   --throw-key    the X key makes keyDown throw
-//   --endurance    report the resident memory after the second scene and at the end of
-//                  the show
+//   --endurance    report the resident memory after the second scene, at the end of the
+//                  show, and for each scene after its first frame and as its wipe begins
 //
 // Trace lines, one per event, flushed as written:
 //   DISPLAY <w>x<h> <code>     a display-mode change and its result
@@ -22,7 +22,7 @@
 //   SCENE <position> <t>       <position> took over
 //   UNIT1 <position> <image>   the IMAGE id texture unit 1 carries while <position> plays
 //   DROP <files>, DROP HANDLED
-//   RSS <when> <kB>
+//   RSS scene2|end <kB>, RSS played|held <position> <kB>
 //   QUIT, SHUTDOWN
 // <t> is the application clock in seconds.
 #include "app/FraglumeApp.h"
@@ -200,6 +200,8 @@ class TracedPlayer : public FraglumeApp {
         if (action == FrameAction::Fade && mFadeTraced != position) {
             mFadeTraced = position;
             trace("FADE %d %.3f", position, getElapsedSeconds());
+            if (mOptions.endurance)
+                trace("RSS held %d %ld", position, residentKilobytes());
         }
         FraglumeApp::draw();
         if (mShow.scenePosition() != position) {
@@ -210,6 +212,8 @@ class TracedPlayer : public FraglumeApp {
         if (action == FrameAction::Show && mUnitTraced != position) {
             mUnitTraced = position;
             trace("UNIT1 %d %d", position, imageOnUnit(1));
+            if (mOptions.endurance)
+                trace("RSS played %d %ld", position, residentKilobytes());
         }
     }
 

@@ -27,6 +27,10 @@ void FraglumeApp::keyDown(KeyEvent event)
 
 void FraglumeApp::resize()
 {
+    // A minimised window has no client area: nothing is shown, so keep the buffers we have
+    // (a 0x0 framebuffer cannot be completed) and re-create them when the area comes back.
+    if (getWindowWidth() <= 0 || getWindowHeight() <= 0)
+        return;
     try {
         mSceneFbo = gl::Fbo(getWindowWidth(), getWindowHeight());
         mFadeFbo = gl::Fbo(getWindowWidth(), getWindowHeight());

@@ -1,15 +1,12 @@
 // libFuzzer entry for image import: any bytes through loadImage and into CPU targets.
 //
-// Build by hand (the image sources, the core byte containers, libjpeg and libpng):
-//   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I. \
-//     -DLUME_IMAGE_MAX_PIXELS=16777216ull -DLUME_IMAGE_MAX_BYTES=134217728ull \
-//     tests/fuzz/fuzz_image.cpp framework/image/*.cpp framework/Buffer.cpp framework/DataSource.cpp \
-//     -ljpeg -lpng -o fuzz_image
-//   ./fuzz_image -max_total_time=120 corpus-work tests/fuzz/corpus/image
-// The two limits only keep each run quick; leave them out to fuzz the shipped limits.
+// Built by tests/fuzz/CMakeLists.txt in a clang tree with -DLUME_FUZZ=ON, with lower image
+// size limits that only keep each run quick. Run by hand:
+//   <tree>/tests/fuzz/fuzz_image -dict=tests/fuzz/image.dict -max_total_time=600 <copy of corpus/image>
 
 #include "framework/image/ImageIo.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -34,6 +31,39 @@ class FuzzTarget : public lume::ImageTarget {
     size_t mRowBytes = 0;
 };
 
+uint32_t crc32(const uint8_t *data, size_t size)
+{
+    uint32_t crc = 0xffffffffu;
+    for (size_t i = 0; i < size; ++i) {
+        crc ^= data[i];
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// A mutated PNG chunk almost always fails its checksum, and the decoder would never get past
+// it. Rewriting each chunk's CRC lets mutations reach the header, palette and pixel code; a
+// wrong checksum is just one more refusal, reached anyway by truncated chunks.
+void repairPngChecksums(std::vector<uint8_t> &bytes)
+{
+    static const uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+    if (bytes.size() < 8 || !std::equal(kSignature, kSignature + 8, bytes.begin()))
+        return;
+    size_t at = 8;
+    while (bytes.size() - at >= 12) {
+        uint32_t length = uint32_t(bytes[at]) << 24 | uint32_t(bytes[at + 1]) << 16 | uint32_t(bytes[at + 2]) << 8 |
+                          bytes[at + 3];
+        if (length > bytes.size() - at - 12)
+            return;
+        uint32_t crc = crc32(&bytes[at + 4], 4 + size_t(length));
+        size_t end = at + 8 + length;
+        for (int k = 0; k < 4; ++k)
+            bytes[end + k] = uint8_t(crc >> (24 - 8 * k));
+        at = end + 4;
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -41,8 +71,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     using namespace lume;
     if (size > 0xffffffffu)
         return 0;
+    // An exact-size copy, so a read one byte past the input is caught.
+    std::vector<uint8_t> bytes(data, data + size);
+    repairPngChecksums(bytes);
     try {
-        Buffer buffer(const_cast<uint8_t *>(data), uint32_t(size));
+        Buffer buffer(bytes.data(), uint32_t(bytes.size()));
         ImageSourceRef source = loadImage(DataSourceBuffer::create(buffer));
 
         // The layout a texture upload asks for: same component type, RGB(A) or Y(A).

@@ -75,16 +75,8 @@ void FraglumeApp::updateMusic()
 
 void FraglumeApp::shutdownMusic()
 {
-    if (sMusicChannel && sMusicSound) {
-        sMusicChannel->setCallback(nullptr);
-        bool playing = false;
-        sMusicChannel->isPlaying(&playing);
-        if (playing)
-            sMusicChannel->stop();
-        sMusicSound->release();
-        sMusicSound = nullptr;
-        sMusicChannel = nullptr;
-    }
+    if (sMusicChannel && sMusicSound)
+        stopMusic();
     if (sMusicSystem) {
         // Releasing deletes the engine; the handle must not be used again.
         sMusicSystem->release();

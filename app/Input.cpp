@@ -2,6 +2,7 @@
 // reported and ignored; resize re-creates the two off-screen buffers.
 #include "app/FraglumeApp.h"
 
+#include "framework/app/Utf.h"
 #include "framework/gl/Draw.h"
 
 namespace lume::app {
@@ -54,7 +55,15 @@ void FraglumeApp::fileDrop(FileDropEvent event)
     for (const boost::filesystem::path &file : event.getFiles()) {
         LoadJob job;
         job.sceneId = kNoSceneId;
-        job.name = file.wstring();
+        // The desktop hands over paths as UTF-8 whatever the process locale says (which may
+        // not even be installed), so the name is converted without it. A name that is not
+        // UTF-8 is refused here, with the line the loader writes for any refused job.
+        try {
+            job.name = toWide(file.string());
+        } catch (const std::exception &exc) {
+            console() << "Failed to compile the shader: " << exc.what() << std::endl;
+            continue;
+        }
         if (!mLoader || !mLoader->trySubmit(job))
             break;
     }

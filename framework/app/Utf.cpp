@@ -8,6 +8,7 @@ namespace {
 
 const char *const kToUtf16Error = "Error in UTF-8 to UTF-16 conversion.";
 const char *const kToUtf8Error = "Error in UTF-16 to UTF-8 conversion.";
+const char *const kToWideError = "Error in UTF-8 to wide string conversion.";
 
 // Decodes one code point starting at text[i]; advances i. Returns -1 for a malformed
 // sequence.
@@ -92,6 +93,24 @@ std::string toUtf8(std::u16string_view utf16)
             out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
             out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
             out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        }
+    }
+    return out;
+}
+
+std::wstring toWide(std::string_view utf8)
+{
+    std::wstring out;
+    out.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        const long cp = decodeUtf8(utf8, i);
+        if (cp < 0)
+            throw std::runtime_error(kToWideError);
+        if (sizeof(wchar_t) == 2 && cp >= 0x10000) {
+            out.push_back(static_cast<wchar_t>(0xD800 + ((cp - 0x10000) >> 10)));
+            out.push_back(static_cast<wchar_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
+        } else {
+            out.push_back(static_cast<wchar_t>(cp));
         }
     }
     return out;

@@ -12,6 +12,10 @@ namespace lume::app {
 // characters are kept.
 std::u16string toUtf16(std::string_view utf8);
 std::string toUtf8(std::u16string_view utf16);
+// UTF-8 -> wide string: UTF-16 where wchar_t has 16 bits, UTF-32 where it has 32. The same
+// input is rejected ("Error in UTF-8 to wide string conversion."). Unlike the standard
+// library's conversions it never consults the process locale.
+std::wstring toWide(std::string_view utf8);
 
 // Length of the longest prefix of `text` that does not end inside a multi-byte sequence,
 // at most `maxBytes`. Used to cut text at a byte limit without splitting a character.

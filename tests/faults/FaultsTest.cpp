@@ -126,6 +126,21 @@ class PlayerFaults : public ::testing::Test {
         return false;
     }
 
+    // Waits until standard error holds `count` lines starting with `prefix` (false if the run
+    // ended or the time ran out first).
+    bool waitForErrorLines(const std::string &prefix, size_t count, double seconds)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+        for (;;) {
+            const bool running = process->running();
+            if (linesStartingWith(process->errors(), prefix).size() >= count)
+                return true;
+            if (!running || std::chrono::steady_clock::now() >= deadline)
+                return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    }
+
     XWindowId playerWindow() { return x->waitForWindow("FraglumeApp", 60, process.get()); }
 
     void pressKey(const std::string &key)
@@ -431,4 +446,35 @@ TEST_F(PlayerFaults, AHundredAndOneDroppedFilesAreTakenAsFarAsThereIsRoom)
     for (const Event &e : events(process->output(), "SCENE"))
         played.push_back(e.position);
     EXPECT_EQ(played, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
+}
+
+// Dropped paths arrive as UTF-8 whatever the process locale says: an accented name under the
+// C locale and a plain name under a locale that is not installed are taken like any other, and
+// a name that is not UTF-8 at all is refused with a line of its own. Either way the file
+// dropped after it is still taken and the show goes on.
+TEST_F(PlayerFaults, DroppedFileNamesAreReadAsUtf8WhateverTheLocale)
+{
+    const std::string taken = kSceneFailure + missingResource(-1);
+    struct Case {
+        const char *name;
+        std::string file;
+        const char *locale;
+        std::string line; // the console line for the file
+    };
+    const Case cases[] = {
+        {"an accented name under the C locale", "/tmp/caf\xC3\xA9.frag", "C", taken},
+        {"a name that is not UTF-8 under C.UTF-8", "/tmp/caf\xE9.frag", "C.UTF-8",
+         kSceneFailure + "Error in UTF-8 to wide string conversion."},
+        {"a plain name under a locale that is not installed", "/tmp/plain.frag", "xx_XX.UTF-8", taken},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        start("trace_player", {"--short", "--drop-file", c.file, "--drop-file", "/tmp/next.frag"}, LUME_RESOURCES_DIR,
+              {{"LANG", c.locale}, {"LC_ALL", ""}, {"LC_CTYPE", ""}});
+        ASSERT_TRUE(waitForTrace("DROP HANDLED", 90)) << process->errors();
+        ASSERT_TRUE(waitForErrorLines(kSceneFailure, 2, 90)) << process->errors();
+        pressKey("Escape");
+        expectOrderlyEnd(0);
+        EXPECT_EQ(consoleLines(), (std::vector<std::string>{c.line, taken}));
+    }
 }

@@ -9,6 +9,8 @@
 //                  as a test needs, and a load queue nobody takes from
 //   --drop N       in the first frame, N files are dropped on the window through SDL's event
 //                  queue, as the desktop delivers a drop
+//   --drop-file P  in the first frame, a file named P (bytes as given) is dropped the same way;
+//                  repeated, the files arrive in one drop in the order given
 //   --throw-key    the X key makes keyDown throw
 //   --endurance    report the resident memory after the second scene, at the end of the
 //                  show, and for each scene after its first frame and as its wipe begins
@@ -67,7 +69,7 @@ void trace(const char *format, ...)
 struct Options {
     bool shortShow = false;
     bool holdLoader = false;
-    int drop = 0;
+    std::vector<std::string> drop;
     bool throwKey = false;
     bool endurance = false;
 };
@@ -82,7 +84,10 @@ Options parseOptions(int argc, char **argv)
         else if (arg == "--hold-loader")
             options.holdLoader = true;
         else if (arg == "--drop" && i + 1 < argc)
-            options.drop = std::atoi(argv[++i]);
+            for (int n = std::atoi(argv[++i]), k = 0; k < n; ++k)
+                options.drop.push_back("/tmp/dropped scene " + std::to_string(k) + ".frag");
+        else if (arg == "--drop-file" && i + 1 < argc)
+            options.drop.push_back(argv[++i]);
         else if (arg == "--throw-key")
             options.throwKey = true;
         else if (arg == "--endurance")
@@ -187,7 +192,7 @@ class TracedPlayer : public FraglumeApp {
                 trace("RSS end %ld", residentKilobytes());
             trace("QUIT");
         }
-        if (mOptions.drop > 0 && !mDropSent) {
+        if (!mOptions.drop.empty() && !mDropSent) {
             mDropSent = true;
             pushDrop(mOptions.drop);
         }
@@ -253,8 +258,8 @@ class TracedPlayer : public FraglumeApp {
         return 0;
     }
 
-    // What a desktop drop of `count` files turns into: begin, one event per file, complete.
-    void pushDrop(int count)
+    // What a desktop drop of these files turns into: begin, one event per file, complete.
+    void pushDrop(const std::vector<std::string> &files)
     {
         const Uint32 window = SDL_GetWindowID(static_cast<SDL_Window *>(getWindow()->getNative()));
         auto push = [window](Uint32 type, const char *file) {
@@ -265,8 +270,8 @@ class TracedPlayer : public FraglumeApp {
             SDL_PushEvent(&event);
         };
         push(SDL_DROPBEGIN, nullptr);
-        for (int i = 0; i < count; ++i)
-            push(SDL_DROPFILE, ("/tmp/dropped scene " + std::to_string(i) + ".frag").c_str());
+        for (const std::string &file : files)
+            push(SDL_DROPFILE, file.c_str());
         push(SDL_DROPCOMPLETE, nullptr);
     }
 

@@ -27,6 +27,10 @@ TEST(Utf, ConvertsBothWaysWithoutLoss)
     }
     EXPECT_EQ(toUtf16("\xF0\x9F\x8E\xB5"), (std::u16string{0xD83C, 0xDFB5}));
     EXPECT_EQ(toUtf16("").size(), 0u);
+    // Wide strings hold one code point per character (a pair only where wchar_t is 16 bits).
+    EXPECT_EQ(toWide("caf\xC3\xA9 \xE2\x82\xAC"), L"caf\u00E9 \u20AC");
+    EXPECT_EQ(toWide("\xF0\x9F\x8E\xB5 note"), L"\U0001F3B5 note");
+    EXPECT_EQ(toWide(std::string("a\0b", 3)), std::wstring(L"a\0b", 3));
 }
 
 TEST(Utf, MalformedInputIsRejectedWithItsMessage)
@@ -45,6 +49,12 @@ TEST(Utf, MalformedInputIsRejectedWithItsMessage)
             ADD_FAILURE() << "accepted malformed UTF-8";
         } catch (const std::runtime_error &e) {
             EXPECT_STREQ(e.what(), "Error in UTF-8 to UTF-16 conversion.");
+        }
+        try {
+            toWide(s);
+            ADD_FAILURE() << "accepted malformed UTF-8 as a wide string";
+        } catch (const std::runtime_error &e) {
+            EXPECT_STREQ(e.what(), "Error in UTF-8 to wide string conversion.");
         }
     }
     const std::u16string badUtf16[] = {{0xD800}, {0xDC00, u'a'}, {u'a', 0xD83C, u'b'}};

@@ -45,7 +45,8 @@ SceneInputs FraglumeApp::sceneInputs() const
 void FraglumeApp::draw()
 {
     bindChannels(mImages, mShow.currentEntry().channelLayout);
-    if (mCurrentProgram && mSceneFbo)
+    // The scene taken after the last switch is never shown, so it is not rendered either.
+    if (mCurrentProgram && mSceneFbo && !mShow.shouldQuit())
         renderScene(mSceneFbo, mCurrentProgram, sceneInputs());
 
     const Vec2i size = getWindowSize();

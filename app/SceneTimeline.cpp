@@ -43,7 +43,9 @@ void SceneTimeline::endTaken(double now)
 
 FrameAction SceneTimeline::decide(double now) const
 {
-    if (!mHasCurrent && !mHasNext)
+    // Once every position has been reached the show is over: the scene taken after the last
+    // switch is current but never shown, and the frames until the window closes are black.
+    if (shouldQuit() || (!mHasCurrent && !mHasNext))
         return FrameAction::Blank;
     const double t = fadeProgress(now);
     // The order matters: a t that is not a number (a fade of length 0 at its very start)

@@ -8,7 +8,7 @@ namespace lume::app {
 
 // What a frame puts into the window.
 enum class FrameAction {
-    Blank,  // no scene has taken over yet: opaque black
+    Blank,  // no scene has taken over yet, or the show is over: opaque black
     Show,   // the live scene
     Fade,   // the wipe from the live scene into the fade buffer
     Switch, // the fade buffer, then the waiting scene takes over

@@ -370,6 +370,21 @@ TEST_F(PlayerFaults, WhenEverySceneFailsThePlayerQuitsOnceNothingIsLeftToBuild)
     EXPECT_TRUE(linesStartingWith(process->output(), "UNIT1 ").empty()) << "a scene was shown";
 }
 
+// The scene taken after the last switch is never shown: from the frame that ends the last
+// wipe until the window goes away, every frame is black.
+TEST_F(PlayerFaults, AfterTheLastWipeEveryFrameIsBlackUntilTheWindowCloses)
+{
+    start("trace_player", {"--short"});
+    expectOrderlyEnd(0, 150);
+    const std::string trace = process->output();
+    ASSERT_FALSE(linesStartingWith(trace, "SCENE 15 ").empty()) << trace;
+    // The switch frame, then the frame of the quit request at least.
+    const std::vector<std::string> ended = linesStartingWith(trace, "ENDED ");
+    EXPECT_GE(ended.size(), 2u);
+    for (const std::string &line : ended)
+        EXPECT_EQ(line, "ENDED 0");
+}
+
 // The ways a run is cut short, at the moments that matter: Escape while the loader is parked
 // in the middle of the playlist, signals while a scene plays, the window closed during a wipe,
 // an exception out of an event handler. Each ends in order; only the exception fails the run.

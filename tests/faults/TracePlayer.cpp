@@ -22,6 +22,8 @@
 //   TAKEN <position> <t>       a built scene arrived while <position> plays: its hold starts
 //   FADE <position> <t>        the first wipe frame of <position>
 //   SCENE <position> <t>       <position> took over
+//   ENDED <pixels>             a frame drawn once every position has been reached (from the
+//                              last switch on), with the number of its pixels that are not black
 //   UNIT1 <position> <image>   the IMAGE id texture unit 1 carries while <position> plays
 //   DROP <files>, DROP HANDLED
 //   RSS scene2|end <kB>, RSS played|held <position> <kB>
@@ -209,6 +211,8 @@ class TracedPlayer : public FraglumeApp {
                 trace("RSS held %d %ld", position, residentKilobytes());
         }
         FraglumeApp::draw();
+        if (mShow.shouldQuit())
+            trace("ENDED %zu", litPixels());
         if (mShow.scenePosition() != position) {
             trace("SCENE %d %.3f", mShow.scenePosition(), getElapsedSeconds());
             if (mOptions.endurance && mShow.scenePosition() == 3)
@@ -256,6 +260,20 @@ class TracedPlayer : public FraglumeApp {
             if (mImages[size_t(slot)] && GLint(mImages[size_t(slot)]->getId()) == bound)
                 return kImageSlotIds[size_t(slot)];
         return 0;
+    }
+
+    // Pixels of the frame just drawn (the back buffer, before the swap) that are not black.
+    size_t litPixels()
+    {
+        const Vec2i size = getWindowSize();
+        std::vector<unsigned char> pixels(size_t(size.x) * size_t(size.y) * 4);
+        glReadBuffer(GL_BACK);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, size.x, size.y, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        size_t lit = 0;
+        for (size_t i = 0; i < pixels.size(); i += 4)
+            lit += (pixels[i] | pixels[i + 1] | pixels[i + 2]) != 0;
+        return lit;
     }
 
     // What a desktop drop of these files turns into: begin, one event per file, complete.

@@ -39,20 +39,20 @@ struct ShowRun {
     std::optional<double> quitAt;
     int fadeFrames = 0;
     int blankFramesAfterStart = 0;
+    int framesShownAfterQuit = 0; // frames that were not blank once the quit was requested
 };
 
 // Runs the frame loop the player runs: update (quit rule, one hand-over while nothing waits,
-// end of show once the loader has nothing left), then draw (decide, switch).
+// end of show once the loader has nothing left), then draw (decide, switch). A quit request
+// lets its frame finish, as the main loop does.
 ShowRun simulate(SceneTimeline show, std::deque<Arrival> arrivals, double loaderDoneAt, double dt = 0.01,
              double limit = 600.0)
 {
     ShowRun run;
-    for (int frame = 0; frame * dt < limit; ++frame) {
+    for (int frame = 0; frame * dt < limit && !run.quitAt; ++frame) {
         const double now = frame * dt;
-        if (show.shouldQuit()) {
+        if (show.shouldQuit())
             run.quitAt = now;
-            break;
-        }
         if (!show.hasNext()) {
             if (!arrivals.empty() && arrivals.front().readyAt <= now) {
                 show.programTaken(now, arrivals.front().position);
@@ -61,7 +61,10 @@ ShowRun simulate(SceneTimeline show, std::deque<Arrival> arrivals, double loader
                 show.endTaken(now);
             }
         }
-        switch (show.decide(now)) {
+        const FrameAction action = show.decide(now);
+        if (run.quitAt && action != FrameAction::Blank)
+            ++run.framesShownAfterQuit;
+        switch (action) {
         case FrameAction::Switch: {
             const bool program = show.switched(now);
             run.switches.push_back({now, show.scenePosition(), program});
@@ -71,7 +74,7 @@ ShowRun simulate(SceneTimeline show, std::deque<Arrival> arrivals, double loader
             ++run.fadeFrames;
             break;
         case FrameAction::Blank:
-            if (!run.switches.empty() && run.switches.back().program)
+            if (!run.quitAt && !run.switches.empty() && run.switches.back().program)
                 ++run.blankFramesAfterStart;
             break;
         case FrameAction::Show:
@@ -152,6 +155,7 @@ TEST(SceneTimeline, ShowPlaysFifteenSwitchesAndQuits)
         EXPECT_NEAR(run.switches[i].time - run.switches[i - 1].time, e.hold + e.fade, 0.03) << "position " << i;
     }
     EXPECT_EQ(run.blankFramesAfterStart, 0);
+    EXPECT_EQ(run.framesShownAfterQuit, 0) << "the scene taken after the last switch was shown";
 }
 
 TEST(SceneTimeline, LateSceneStartsItsPredecessorsHoldOnArrival)

@@ -23,7 +23,8 @@ enum DisplayChange : int32_t {
 // asked for) for this run. kDisplayChangeBadMode when the display has no mode of that size,
 // kDisplayChangeFailed when the change is refused.
 int32_t switchPrimaryDisplayMode(int32_t width, int32_t height);
-// The desktop's size as it is now.
+// The primary display's size as it is now: the size switchPrimaryDisplayMode puts back to
+// restore the desktop (on several monitors, less than the whole desktop).
 Vec2i getDesktopSize();
 
 } // namespace lume::app

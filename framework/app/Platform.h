@@ -58,7 +58,7 @@ class Platform {
     // Switch the primary display to width x height. Result codes as ChangeDisplaySettings
     // gives them: 0 success, -1 the driver refused, -2 no such mode, others unknown.
     virtual int changeDisplayMode(int32_t width, int32_t height) = 0;
-    // Size of the desktop as it is now.
+    // Size of the primary display's mode as it is now (the one changeDisplayMode switches).
     virtual Vec2i getDesktopSize() = 0;
 
     // A modal box with one OK button; blocks until the user closes it. `ownerNative` is the

@@ -101,8 +101,10 @@ class PlayerFaults : public ::testing::Test {
         process.reset();
         x.reset();
         server.reset();
-        server = std::make_unique<XvfbServer>(kWidth, kHeight);
+        server = std::make_unique<XvfbServer>(screen.first, screen.second);
         x = std::make_unique<XClient>(server->display());
+        if (!desktopSetup.empty())
+            runCommand("DISPLAY=" + server->display() + " sh -c '" + desktopSetup + "'");
         env["DISPLAY"] = server->display();
         if (!env.count("SDL_AUDIODRIVER"))
             env["SDL_AUDIODRIVER"] = "dummy";
@@ -181,16 +183,16 @@ class PlayerFaults : public ::testing::Test {
         EXPECT_EQ(x->screenSize(), std::make_pair(kWidth, kHeight));
     }
 
-    // The player's console lines after the two refused modes, without the libraries' own
+    // The player's console lines after the refused modes' (two at 640x480), without the libraries' own
     // chatter on standard error (ALSA reports a missing card, SDL's disk driver announces
     // itself) or the empty line a driver's compile log leaves with its final line break.
-    std::vector<std::string> consoleLines()
+    std::vector<std::string> consoleLines(const std::string &modeLines = kModeLines)
     {
         std::vector<std::string> out;
         for (const std::string &line : splitLines(process->errors()))
             if (!line.empty() && !startsWith(line, "ALSA lib ") && !startsWith(line, "CRITICAL: "))
                 out.push_back(line);
-        const std::vector<std::string> modes = splitLines(kModeLines);
+        const std::vector<std::string> modes = splitLines(modeLines);
         if (out.size() < modes.size() || !std::equal(modes.begin(), modes.end(), out.begin())) {
             ADD_FAILURE() << "the refused modes' lines do not come first:\n" << process->errors();
             return out;
@@ -198,6 +200,9 @@ class PlayerFaults : public ::testing::Test {
         return std::vector<std::string>(out.begin() + std::ptrdiff_t(modes.size()), out.end());
     }
 
+    // The server's screen, and shell commands that arrange its desktop before the player starts.
+    std::pair<int, int> screen{kWidth, kHeight};
+    std::string desktopSetup;
     std::unique_ptr<XvfbServer> server;
     std::unique_ptr<XClient> x;
     std::unique_ptr<Process> process;
@@ -492,4 +497,36 @@ TEST_F(PlayerFaults, DroppedFileNamesAreReadAsUtf8WhateverTheLocale)
         expectOrderlyEnd(0);
         EXPECT_EQ(consoleLines(), (std::vector<std::string>{c.line, taken}));
     }
+}
+
+// Two 1920x1080 monitors side by side make one 3840x1080 screen (Xvfb has a single output: it
+// drives the left monitor, the right one is a monitor without an output of its own, and its
+// screen keeps the 3840x1080 mode it started with, which the output still lists). The
+// desktop the player must put back is the primary output's own mode, not the screen's size:
+// asked for its own 1920x1080 the output is switched once at start and once at shutdown,
+// nothing is refused, and afterwards the output and the screen are as they were.
+TEST_F(PlayerFaults, OnTwoMonitorsShutdownPutsBackThePrimaryOutputsOwnMode)
+{
+    screen = {3840, 1080};
+    desktopSetup = "xrandr --newmode desktop 0 1920 0 0 0 1080 0 0 0 && xrandr --addmode screen desktop && "
+                   "xrandr --output screen --mode desktop --primary --fb 3840x1080 && "
+                   "xrandr --setmonitor left 1920/508x1080/286+0+0 screen && "
+                   "xrandr --setmonitor right 1920/508x1080/286+1920+0 none";
+    const auto primary = [&] {
+        return runCommand("DISPLAY=" + server->display() + " xrandr | grep \"^screen connected\"");
+    };
+    start("trace_player", {"--short"});
+    ASSERT_EQ(primary(), "screen connected primary 1920x1080+0+0 0mm x 0mm\n");
+    ASSERT_TRUE(waitForTrace("SCENE 1 ", 90)) << process->errors();
+    pressKey("Escape");
+    EXPECT_EQ(process->waitFor(60), 0) << process->errors();
+
+    std::vector<std::string> calls;
+    for (const std::string &line : splitLines(process->output()))
+        if (startsWith(line, "DISPLAY ") || startsWith(line, "CURSOR "))
+            calls.push_back(line);
+    EXPECT_EQ(calls, (std::vector<std::string>{"DISPLAY 1920x1080 0", "CURSOR -1", "CURSOR 0", "DISPLAY 1920x1080 0"}));
+    EXPECT_EQ(consoleLines(""), std::vector<std::string>{});
+    EXPECT_EQ(primary(), "screen connected primary 1920x1080+0+0 0mm x 0mm\n");
+    EXPECT_EQ(x->screenSize(), std::make_pair(3840, 1080));
 }

@@ -87,6 +87,33 @@ RROutput findPrimaryOutput(::Display *display, ::Window root, XRRScreenResources
     return fallback;
 }
 
+// The screen's resources with the primary output and its CRTC, released together; `crtc` is
+// null when there is no such output or it drives nothing.
+struct PrimaryOutput {
+    XRRScreenResources *res = nullptr;
+    XRROutputInfo *output = nullptr;
+    XRRCrtcInfo *crtc = nullptr;
+
+    PrimaryOutput(::Display *display, ::Window root)
+    {
+        res = XRRGetScreenResourcesCurrent(display, root);
+        const RROutput id = res ? findPrimaryOutput(display, root, res) : None;
+        output = id != None ? XRRGetOutputInfo(display, res, id) : nullptr;
+        crtc = output ? XRRGetCrtcInfo(display, res, output->crtc) : nullptr;
+    }
+    ~PrimaryOutput()
+    {
+        if (crtc)
+            XRRFreeCrtcInfo(crtc);
+        if (output)
+            XRRFreeOutputInfo(output);
+        if (res)
+            XRRFreeScreenResources(res);
+    }
+    PrimaryOutput(const PrimaryOutput &) = delete;
+    PrimaryOutput &operator=(const PrimaryOutput &) = delete;
+};
+
 // Screen size, resized through the larger of the two sizes so that every CRTC fits at every
 // step, then set. Keeps the screen's physical pixel size.
 void setScreenSize(::Display *display, ::Window root, int width, int height)
@@ -101,9 +128,10 @@ void setScreenSize(::Display *display, ::Window root, int width, int height)
 }
 
 // Sets `mode` on `crtc` (at x, y with its rotation and outputs) and sizes the screen to the
-// bounding box of all active CRTCs. False when the server refuses.
+// bounding box of all active CRTCs, but at least minWidth x minHeight. False when the server
+// refuses.
 bool applyCrtcMode(::Display *display, ::Window root, XRRScreenResources *res, RRCrtc crtc, RRMode mode, int x, int y,
-                   Rotation rotation, RROutput *outputs, int noutput, ErrorTrap &trap)
+                   Rotation rotation, RROutput *outputs, int noutput, int minWidth, int minHeight, ErrorTrap &trap)
 {
     const XRRModeInfo *info = findModeInfo(res, mode);
     if (!info)
@@ -112,7 +140,7 @@ bool applyCrtcMode(::Display *display, ::Window root, XRRScreenResources *res, R
     const int modeWidth = sideways ? info->height : info->width;
     const int modeHeight = sideways ? info->width : info->height;
 
-    int newWidth = x + modeWidth, newHeight = y + modeHeight;
+    int newWidth = std::max(x + modeWidth, minWidth), newHeight = std::max(y + modeHeight, minHeight);
     for (int i = 0; i < res->ncrtc; ++i) {
         if (res->crtcs[i] == crtc)
             continue;
@@ -156,77 +184,81 @@ int32_t changePrimaryMode(int32_t width, int32_t height)
     const ::Window root = DefaultRootWindow(display);
     ErrorTrap trap(display);
 
-    XRRScreenResources *res = XRRGetScreenResourcesCurrent(display, root);
-    if (!res)
+    const PrimaryOutput primary(display, root);
+    if (!primary.crtc)
         return -1;
-    int32_t result = -1;
-    const RROutput output = findPrimaryOutput(display, root, res);
-    XRROutputInfo *outputInfo = output != None ? XRRGetOutputInfo(display, res, output) : nullptr;
-    XRRCrtcInfo *crtcInfo = outputInfo ? XRRGetCrtcInfo(display, res, outputInfo->crtc) : nullptr;
-    if (crtcInfo) {
-        const bool sideways = crtcInfo->rotation & (RR_Rotate_90 | RR_Rotate_270);
-        const auto fits = [&](RRMode id) {
-            const XRRModeInfo *info = findModeInfo(res, id);
-            if (!info)
-                return false;
-            const int w = sideways ? info->height : info->width;
-            const int h = sideways ? info->width : info->height;
-            return w == width && h == height;
-        };
-        const auto listed = [&](RRMode id) {
-            return std::find(outputInfo->modes, outputInfo->modes + outputInfo->nmode, id) !=
-                   outputInfo->modes + outputInfo->nmode;
-        };
-        // Prefer the mode the desktop had (so a restore gets its refresh rate back), then the
-        // mode in force, then the output's first mode of that size (preferred modes first).
-        RRMode mode = None;
-        if (sOriginal.valid && sOriginal.crtc == outputInfo->crtc && listed(sOriginal.mode) && fits(sOriginal.mode))
-            mode = sOriginal.mode;
-        else if (fits(crtcInfo->mode))
-            mode = crtcInfo->mode;
-        for (int i = 0; mode == None && i < outputInfo->nmode; ++i)
-            if (fits(outputInfo->modes[i]))
-                mode = outputInfo->modes[i];
+    XRRScreenResources *res = primary.res;
+    XRROutputInfo *outputInfo = primary.output;
+    XRRCrtcInfo *crtcInfo = primary.crtc;
+    const bool sideways = crtcInfo->rotation & (RR_Rotate_90 | RR_Rotate_270);
+    const auto fits = [&](RRMode id) {
+        const XRRModeInfo *info = findModeInfo(res, id);
+        if (!info)
+            return false;
+        const int w = sideways ? info->height : info->width;
+        const int h = sideways ? info->width : info->height;
+        return w == width && h == height;
+    };
+    const auto listed = [&](RRMode id) {
+        return std::find(outputInfo->modes, outputInfo->modes + outputInfo->nmode, id) !=
+               outputInfo->modes + outputInfo->nmode;
+    };
+    // Prefer the mode the desktop had (so a restore gets its refresh rate back), then the
+    // mode in force, then the output's first mode of that size (preferred modes first).
+    RRMode mode = None;
+    if (sOriginal.valid && sOriginal.crtc == outputInfo->crtc && listed(sOriginal.mode) && fits(sOriginal.mode))
+        mode = sOriginal.mode;
+    else if (fits(crtcInfo->mode))
+        mode = crtcInfo->mode;
+    for (int i = 0; mode == None && i < outputInfo->nmode; ++i)
+        if (fits(outputInfo->modes[i]))
+            mode = outputInfo->modes[i];
+    if (mode == None)
+        return -2;
 
-        if (mode == None) {
-            result = -2;
-        } else {
-            if (!sOriginal.valid) {
-                const int screen = DefaultScreen(display);
-                sOriginal.valid = true;
-                sOriginal.crtc = outputInfo->crtc;
-                sOriginal.mode = crtcInfo->mode;
-                sOriginal.x = crtcInfo->x;
-                sOriginal.y = crtcInfo->y;
-                sOriginal.rotation = crtcInfo->rotation;
-                sOriginal.outputs.assign(crtcInfo->outputs, crtcInfo->outputs + crtcInfo->noutput);
-                sOriginal.screenWidth = DisplayWidth(display, screen);
-                sOriginal.screenHeight = DisplayHeight(display, screen);
-                sOriginal.screenWidthMm = DisplayWidthMM(display, screen);
-                sOriginal.screenHeightMm = DisplayHeightMM(display, screen);
-                std::atexit(restoreOriginalMode);
-            }
-            const bool ok = applyCrtcMode(display, root, res, outputInfo->crtc, mode, crtcInfo->x, crtcInfo->y,
-                                          crtcInfo->rotation, crtcInfo->outputs, crtcInfo->noutput, trap);
-            result = ok ? 0 : -1;
-        }
+    if (!sOriginal.valid) {
+        const int screen = DefaultScreen(display);
+        sOriginal.valid = true;
+        sOriginal.crtc = outputInfo->crtc;
+        sOriginal.mode = crtcInfo->mode;
+        sOriginal.x = crtcInfo->x;
+        sOriginal.y = crtcInfo->y;
+        sOriginal.rotation = crtcInfo->rotation;
+        sOriginal.outputs.assign(crtcInfo->outputs, crtcInfo->outputs + crtcInfo->noutput);
+        sOriginal.screenWidth = DisplayWidth(display, screen);
+        sOriginal.screenHeight = DisplayHeight(display, screen);
+        sOriginal.screenWidthMm = DisplayWidthMM(display, screen);
+        sOriginal.screenHeightMm = DisplayHeightMM(display, screen);
+        std::atexit(restoreOriginalMode);
     }
-    if (crtcInfo)
-        XRRFreeCrtcInfo(crtcInfo);
-    if (outputInfo)
-        XRRFreeOutputInfo(outputInfo);
-    XRRFreeScreenResources(res);
-    return result;
+    // The desktop's own mode brings the desktop's screen back with it: the screen may reach
+    // past every CRTC (a monitor this process does not drive), and shrinking it to the
+    // primary output would cut that part off.
+    const bool desktopMode = mode == sOriginal.mode && outputInfo->crtc == sOriginal.crtc;
+    const bool ok = applyCrtcMode(display, root, res, outputInfo->crtc, mode, crtcInfo->x, crtcInfo->y,
+                                  crtcInfo->rotation, crtcInfo->outputs, crtcInfo->noutput,
+                                  desktopMode ? sOriginal.screenWidth : 0, desktopMode ? sOriginal.screenHeight : 0,
+                                  trap);
+    return ok ? 0 : -1;
 }
 
-bool getScreenSize(Vec2i &size)
+bool getPrimarySize(Vec2i &size)
 {
+    std::lock_guard lock(sMutex);
     holdServer();
     DisplayConnection connection;
-    if (!connection.display)
+    ::Display *display = connection.display;
+    if (!display)
         return false;
-    const int screen = DefaultScreen(connection.display);
-    size = {DisplayWidth(connection.display, screen), DisplayHeight(connection.display, screen)};
+    const int screen = DefaultScreen(display);
+    size = {DisplayWidth(display, screen), DisplayHeight(display, screen)};
+    if (!hasRandr12(display))
+        return true;
+    ErrorTrap trap(display);
+    const PrimaryOutput primary(display, DefaultRootWindow(display));
+    // A CRTC's size already has its rotation applied.
+    if (primary.crtc && primary.crtc->mode != None && !trap.failed())
+        size = {static_cast<int>(primary.crtc->width), static_cast<int>(primary.crtc->height)};
     return true;
 }
 
@@ -252,7 +284,8 @@ void restoreOriginalMode()
                          DisplayHeight(display, screen) == sOriginal.screenHeight;
     if (crtcInfo && !inForce) {
         applyCrtcMode(display, root, res, sOriginal.crtc, sOriginal.mode, sOriginal.x, sOriginal.y, sOriginal.rotation,
-                      sOriginal.outputs.data(), static_cast<int>(sOriginal.outputs.size()), trap);
+                      sOriginal.outputs.data(), static_cast<int>(sOriginal.outputs.size()), sOriginal.screenWidth,
+                      sOriginal.screenHeight, trap);
     }
     if (crtcInfo)
         XRRFreeCrtcInfo(crtcInfo);

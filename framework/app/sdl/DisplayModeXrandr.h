@@ -13,8 +13,11 @@ namespace lume::app::xrandr {
 // restoreOriginalMode() puts back.
 int32_t changePrimaryMode(int32_t width, int32_t height);
 
-// The X screen's size as it is now; false without an X display.
-bool getScreenSize(Vec2i &size);
+// The primary output's size as it is now (the mode of its CRTC, rotation applied): the
+// desktop size that changePrimaryMode can put back. On a screen shared by several monitors
+// this is less than the screen. The X screen's size when RandR 1.2 is missing or no output
+// drives a CRTC; false without an X display.
+bool getPrimarySize(Vec2i &size);
 
 // Puts back the configuration recorded before the first change if it is not in force (a
 // safety net for runs that end without their own restore). Registered with atexit by the

@@ -293,7 +293,7 @@ int PlatformSdl::changeDisplayMode(int32_t width, int32_t height)
 Vec2i PlatformSdl::getDesktopSize()
 {
     Vec2i size;
-    if (xrandr::getScreenSize(size))
+    if (xrandr::getPrimarySize(size))
         return size;
     SDL_DisplayMode mode;
     if (SDL_WasInit(SDL_INIT_VIDEO) && SDL_GetDesktopDisplayMode(0, &mode) == 0)

@@ -10,7 +10,8 @@ namespace lume::app::xrandr {
 // height, resizing the screen to fit. 0 on success; -2 when the output lists no mode of that
 // size; -1 when there is no X display or RandR 1.2, or the server refuses (X errors are
 // caught, never fatal). The first change records the configuration in force, which
-// restoreOriginalMode() puts back.
+// restoreOriginalMode() puts back; a change back to the recorded mode also gives the screen
+// its recorded size again.
 int32_t changePrimaryMode(int32_t width, int32_t height);
 
 // The primary output's size as it is now (the mode of its CRTC, rotation applied): the

@@ -1,9 +1,12 @@
+// MP3 decoding over libmpg123: the backend half of Mp3Decoder (Impl, opening a file already
+// known to be regular, reading, rewinding). Covers every MPEG audio file mpg123 decodes, mono
+// or stereo at any of its rates, delivered as stereo 16-bit at the file's rate. Left out:
+// streams without an end (the whole file is scanned once to measure it) and tags (skipped).
 #include "audio/Mp3Decoder.h"
 
 #include <mpg123.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <mutex>
 
 namespace lume::audio {
@@ -18,29 +21,27 @@ void initLibrary() {
 
 }  // namespace
 
+struct Mp3Decoder::Impl {
+  ~Impl() {
+    mpg123_close(handle);
+    mpg123_delete(handle);
+  }
+
+  mpg123_handle* handle = nullptr;
+  bool ended = false;
+};
+
+Mp3Decoder::Mp3Decoder() = default;
+
 Mp3Decoder::~Mp3Decoder() { close(); }
 
 void Mp3Decoder::close() {
-  if (mHandle) {
-    mpg123_close(mHandle);
-    mpg123_delete(mHandle);
-    mHandle = nullptr;
-  }
+  mImpl.reset();
   mSampleRate = 0;
   mLengthFrames = 0;
-  mEnded = false;
 }
 
-Result Mp3Decoder::open(const std::string& path) {
-  close();
-
-  // Check the kind of file first: mpg123 opens a directory without complaint and only fails
-  // on the first read, which would make it look like a format problem.
-  std::error_code ec;
-  auto status = std::filesystem::status(path, ec);
-  if (status.type() == std::filesystem::file_type::not_found) return Result::FileNotFound;
-  if (ec || status.type() != std::filesystem::file_type::regular) return Result::FileBad;
-
+Result Mp3Decoder::openFile(const std::string& path) {
   initLibrary();
   int err = MPG123_OK;
   mpg123_handle* handle = mpg123_new(nullptr, &err);
@@ -61,21 +62,22 @@ Result Mp3Decoder::open(const std::string& path) {
     mpg123_delete(handle);
     return Result::FileBad;
   }
-  mHandle = handle;
+  mImpl = std::make_unique<Impl>();
+  mImpl->handle = handle;
 
   long rate = 0;
   int channels = 0;
   int encoding = 0;
-  if (mpg123_getformat(mHandle, &rate, &channels, &encoding) != MPG123_OK ||
+  if (mpg123_getformat(handle, &rate, &channels, &encoding) != MPG123_OK ||
       channels != kChannels || encoding != MPG123_ENC_SIGNED_16 || rate <= 0) {
     close();
     return Result::Format;
   }
-  if (mpg123_scan(mHandle) != MPG123_OK) {
+  if (mpg123_scan(handle) != MPG123_OK) {
     close();
     return Result::Format;
   }
-  off_t length = mpg123_length(mHandle);
+  off_t length = mpg123_length(handle);
   if (length <= 0) {
     close();
     return Result::Format;
@@ -86,31 +88,31 @@ Result Mp3Decoder::open(const std::string& path) {
 }
 
 int Mp3Decoder::read(int16_t* frames, int count) {
-  if (!mHandle || count <= 0) return 0;
+  if (!mImpl || count <= 0) return 0;
   auto* out = reinterpret_cast<unsigned char*>(frames);
   const size_t want = size_t(count) * kBytesPerFrame;
   size_t have = 0;
   int idleReads = 0;
-  while (have < want && !mEnded) {
+  while (have < want && !mImpl->ended) {
     size_t done = 0;
-    int rc = mpg123_read(mHandle, out + have, want - have, &done);
+    int rc = mpg123_read(mImpl->handle, out + have, want - have, &done);
     have += done;
     if (rc == MPG123_OK || rc == MPG123_NEW_FORMAT) {
       // A read that makes no progress more than a few times in a row would spin forever on
       // the audio thread; give up on the stream instead.
       idleReads = done ? 0 : idleReads + 1;
-      if (idleReads > 4) mEnded = true;
+      if (idleReads > 4) mImpl->ended = true;
     } else {
       // MPG123_DONE, or an error mpg123 could not resync past: the stream is over.
-      mEnded = true;
+      mImpl->ended = true;
     }
   }
   return int(have / kBytesPerFrame);
 }
 
 bool Mp3Decoder::rewind() {
-  if (!mHandle || mpg123_seek(mHandle, 0, SEEK_SET) < 0) return false;
-  mEnded = false;
+  if (!mImpl || mpg123_seek(mImpl->handle, 0, SEEK_SET) < 0) return false;
+  mImpl->ended = false;
   return true;
 }
 

@@ -14,7 +14,9 @@ using FillFunction = void (*)(void* user, int16_t* frames, int frameCount);
 
 class OutputDevice;
 
-// The platform's audio output layer, held by one System while it is initialised.
+// The platform's audio output layer, held by one System while it is initialised. Each
+// platform implements this header in its own folder (sdl/ here); nothing of the platform's
+// audio API shows through it.
 //
 // Machines without a sound card (build servers, CI) cannot open a real device. Rather than
 // leave the caller without playback, the driver then switches to a silent driver that still
@@ -23,7 +25,7 @@ class OutputDevice;
 // platform layer cannot start at all); name() tells which driver is in use.
 class OutputDriver {
  public:
-  OutputDriver() = default;
+  OutputDriver();
   ~OutputDriver();
   OutputDriver(const OutputDriver&) = delete;
   OutputDriver& operator=(const OutputDriver&) = delete;
@@ -31,7 +33,8 @@ class OutputDriver {
   Result start();
   // Every device must be closed first.
   void stop();
-  const std::string& name() const { return mName; }
+  // Empty while stopped.
+  const std::string& name() const;
 
   // Opens a paused stereo 16-bit device at `sampleRate`; `fill` feeds it once it is resumed.
   Result openDevice(int sampleRate, FillFunction fill, void* user,
@@ -39,11 +42,8 @@ class OutputDriver {
 
  private:
   friend class OutputDevice;
-  Result startSilent();
-
-  bool mStarted = false;
-  std::string mName;
-  int mOpenDevices = 0;
+  struct Impl;
+  std::unique_ptr<Impl> mImpl;
 };
 
 // One open output stream with its own audio thread.
@@ -53,7 +53,7 @@ class OutputDevice {
   OutputDevice(const OutputDevice&) = delete;
   OutputDevice& operator=(const OutputDevice&) = delete;
 
-  bool isOpen() const { return mId != 0; }
+  bool isOpen() const;
   void setPaused(bool paused);
   // While locked, the fill function is not running and will not start.
   void lock();
@@ -64,14 +64,9 @@ class OutputDevice {
 
  private:
   friend class OutputDriver;
-  OutputDevice(OutputDriver* driver, FillFunction fill, void* user)
-      : mDriver(driver), mFill(fill), mUser(user) {}
-  static void callback(void* self, uint8_t* stream, int bytes);
-
-  OutputDriver* mDriver;
-  FillFunction mFill;
-  void* mUser;
-  uint32_t mId = 0;
+  struct Impl;
+  explicit OutputDevice(std::unique_ptr<Impl> impl);
+  std::unique_ptr<Impl> mImpl;
 };
 
 }  // namespace lume::audio

@@ -13,7 +13,7 @@ enum class Result {
   Uninitialized,  // a call that needs init() first
   FileNotFound,   // nothing at that path
   FileBad,        // something at that path, but not a readable regular file (a directory)
-  Format,         // a readable file that holds no MPEG audio mpg123 can decode
+  Format,         // a readable file that holds no MPEG audio the decoder can read
   NoChannel,      // as many channels as init() allowed are already playing
   Output,         // no output device could be opened, not even the silent one
 };

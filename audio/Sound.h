@@ -13,7 +13,7 @@ class System;
 // An opened MP3 stream. Made by System::createStream, played by System::playSound.
 class Sound {
  public:
-  // Total length in seconds, exact to the sample (mpg123 scans the whole file at open).
+  // Total length in seconds, exact to the sample (the decoder scans the whole file at open).
   Result getDuration(double* seconds) const;
 
   // Stops the channel playing this sound, if any, and frees the sound. The handle is invalid

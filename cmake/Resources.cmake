@@ -41,7 +41,7 @@ function(lume_embed_resources target manifest)
   set(out "${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.cpp")
   file(CONFIGURE OUTPUT "${out}" @ONLY CONTENT [=[
 // Generated from @manifest@ -- do not edit.
-#include "framework/app/ResourceTable.h"
+#include "framework/app/incbin/ResourceTable.h"
 
 asm(".pushsection .rodata\n"
 @asm@    ".popsection\n");

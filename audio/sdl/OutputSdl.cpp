@@ -1,10 +1,11 @@
-// The output layer over SDL2 audio. Only the audio subsystem is touched: video, events and
-// the rest of SDL belong to the application framework.
+// The output layer over SDL2 audio: Output.h for Linux. Covers the driver SDL picks (or the
+// user names in SDL_AUDIODRIVER), with SDL's "dummy" driver as the silent real-time fallback,
+// and devices at any sample rate (SDL converts for the hardware). Only the audio subsystem is
+// touched: video, events and the rest of SDL belong to the application framework. Left out:
+// choosing a device by name, capture, formats other than stereo 16-bit.
 #include "audio/Output.h"
 
 #include <SDL.h>
-
-#include <cstring>
 
 namespace lume::audio {
 
@@ -23,52 +24,76 @@ Uint16 bufferFrames(int sampleRate) {
 
 }  // namespace
 
+struct OutputDriver::Impl {
+  Result startSilent();
+
+  bool started = false;
+  std::string name;
+  int openDevices = 0;
+};
+
+struct OutputDevice::Impl {
+  static void callback(void* self, Uint8* stream, int bytes);
+
+  OutputDriver::Impl* driver;
+  FillFunction fill;
+  void* user;
+  SDL_AudioDeviceID id = 0;
+};
+
+OutputDriver::OutputDriver() : mImpl(std::make_unique<Impl>()) {}
+
 OutputDriver::~OutputDriver() { stop(); }
 
+const std::string& OutputDriver::name() const { return mImpl->name; }
+
 Result OutputDriver::start() {
-  if (mStarted) return Result::Ok;
+  if (mImpl->started) return Result::Ok;
   // SDL picks the driver: SDL_AUDIODRIVER if set, else the first one that initialises.
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
-    mStarted = true;
+    mImpl->started = true;
     const char* name = SDL_GetCurrentAudioDriver();
-    mName = name ? name : "";
+    mImpl->name = name ? name : "";
     return Result::Ok;
   }
-  return startSilent();
+  return mImpl->startSilent();
 }
 
-Result OutputDriver::startSilent() {
+Result OutputDriver::Impl::startSilent() {
   // The driver is chosen through the hint; override it only for this one initialisation so
   // that an SDL_AUDIODRIVER set by the user still counts for anything started later.
   SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, kSilentDriver, SDL_HINT_OVERRIDE);
   int rc = SDL_InitSubSystem(SDL_INIT_AUDIO);
   SDL_ResetHint(SDL_HINT_AUDIODRIVER);
   if (rc != 0) return Result::Output;
-  mStarted = true;
-  mName = kSilentDriver;
+  started = true;
+  name = kSilentDriver;
   return Result::Ok;
 }
 
 void OutputDriver::stop() {
-  if (!mStarted) return;
+  if (!mImpl->started) return;
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
-  mStarted = false;
-  mName.clear();
+  mImpl->started = false;
+  mImpl->name.clear();
 }
 
 Result OutputDriver::openDevice(int sampleRate, FillFunction fill, void* user,
                                 std::unique_ptr<OutputDevice>* device) {
   device->reset();
-  if (!mStarted) return Result::Output;
-  std::unique_ptr<OutputDevice> opened(new OutputDevice(this, fill, user));
+  if (!mImpl->started) return Result::Output;
+  auto made = std::make_unique<OutputDevice::Impl>();
+  made->driver = mImpl.get();
+  made->fill = fill;
+  made->user = user;
 
   SDL_AudioSpec want{};
   want.freq = sampleRate;
   want.format = AUDIO_S16SYS;
   want.channels = 2;
   want.samples = bufferFrames(sampleRate);
-  want.callback = &OutputDevice::callback;
-  want.userdata = opened.get();
+  want.callback = &OutputDevice::Impl::callback;
+  want.userdata = made.get();
   // No allowed changes: SDL converts if the hardware wants another format, so the callback
   // always sees the file's own rate.
   SDL_AudioDeviceID id = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
@@ -76,49 +101,53 @@ Result OutputDriver::openDevice(int sampleRate, FillFunction fill, void* user,
   // No usable device. Switching drivers restarts SDL audio, which would cut off our other
   // devices and anyone else's, so it is done only when nothing is open and we are the only
   // holder of the audio subsystem.
-  if (id == 0 && mName != kSilentDriver && mOpenDevices == 0) {
+  if (id == 0 && mImpl->name != kSilentDriver && mImpl->openDevices == 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    mStarted = false;
+    mImpl->started = false;
     if (SDL_WasInit(SDL_INIT_AUDIO) != 0) {
       start();
       return Result::Output;
     }
-    if (startSilent() != Result::Ok) return Result::Output;
+    if (mImpl->startSilent() != Result::Ok) return Result::Output;
     id = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
   }
   if (id == 0) return Result::Output;
 
-  opened->mId = id;
-  ++mOpenDevices;
-  *device = std::move(opened);
+  made->id = id;
+  ++mImpl->openDevices;
+  device->reset(new OutputDevice(std::move(made)));
   return Result::Ok;
 }
 
+OutputDevice::OutputDevice(std::unique_ptr<Impl> impl) : mImpl(std::move(impl)) {}
+
 OutputDevice::~OutputDevice() { close(); }
 
-void OutputDevice::callback(void* self, uint8_t* stream, int bytes) {
-  auto* device = static_cast<OutputDevice*>(self);
+void OutputDevice::Impl::callback(void* self, Uint8* stream, int bytes) {
+  auto* device = static_cast<OutputDevice::Impl*>(self);
   constexpr int kFrameBytes = 2 * int(sizeof(int16_t));
-  device->mFill(device->mUser, reinterpret_cast<int16_t*>(stream), bytes / kFrameBytes);
+  device->fill(device->user, reinterpret_cast<int16_t*>(stream), bytes / kFrameBytes);
 }
 
+bool OutputDevice::isOpen() const { return mImpl->id != 0; }
+
 void OutputDevice::setPaused(bool paused) {
-  if (mId) SDL_PauseAudioDevice(mId, paused ? 1 : 0);
+  if (mImpl->id) SDL_PauseAudioDevice(mImpl->id, paused ? 1 : 0);
 }
 
 void OutputDevice::lock() {
-  if (mId) SDL_LockAudioDevice(mId);
+  if (mImpl->id) SDL_LockAudioDevice(mImpl->id);
 }
 
 void OutputDevice::unlock() {
-  if (mId) SDL_UnlockAudioDevice(mId);
+  if (mImpl->id) SDL_UnlockAudioDevice(mImpl->id);
 }
 
 void OutputDevice::close() {
-  if (!mId) return;
-  SDL_CloseAudioDevice(mId);
-  mId = 0;
-  --mDriver->mOpenDevices;
+  if (!mImpl->id) return;
+  SDL_CloseAudioDevice(mImpl->id);
+  mImpl->id = 0;
+  --mImpl->driver->openDevices;
 }
 
 }  // namespace lume::audio

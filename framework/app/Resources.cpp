@@ -1,9 +1,8 @@
 #include "framework/app/Resources.h"
 
-#include "framework/app/ResourceTable.h"
+#include "framework/app/ResourceLookup.h"
 
 #include <cstdio>
-#include <cstring>
 
 namespace lume::app {
 
@@ -15,13 +14,11 @@ ResourceLoadExc::ResourceLoadExc(int id, const std::string &type)
 DataSourceRef loadResource(int id, const std::string &type)
 {
     // Resource ids are 16-bit on the platforms that have native resources; keep the same
-    // key space so a table entry never answers for an id those could not hold.
+    // key space everywhere so no platform answers for an id another could not hold.
     if (id >= 0 && id <= 0xFFFF) {
-        for (const ResourceEntry &entry : resourceTable()) {
-            if (entry.id == id && type == entry.type) {
-                auto *bytes = const_cast<unsigned char *>(entry.begin);
-                return DataSourceBuffer::create(Buffer(bytes, static_cast<uint32_t>(entry.end - entry.begin)));
-            }
+        if (auto bytes = findResource(static_cast<uint16_t>(id), type)) {
+            auto *data = const_cast<unsigned char *>(bytes->data());
+            return DataSourceBuffer::create(Buffer(data, static_cast<uint32_t>(bytes->size())));
         }
     }
     throw ResourceLoadExc(id, type);

@@ -1,7 +1,5 @@
 #include "framework/image/ImageSourceRegistry.h"
 
-#include "framework/image/ImageSourceFileJpegPng.h"
-
 #include <vector>
 
 namespace lume {
@@ -20,10 +18,10 @@ std::string toLower(std::string text)
 
 ImageSourceRegistry &ImageSourceRegistry::get()
 {
-    // Built on first use, so the built-in decoder is there whatever the link order was.
+    // Built on first use, so the built-in decoders are there whatever the link order was.
     static ImageSourceRegistry sRegistry;
     static const bool sBuiltIns = [] {
-        sRegistry.registerGeneric(&ImageSourceFileJpegPng::createRef, 2);
+        registerBuiltInImageSources(sRegistry);
         return true;
     }();
     (void)sBuiltIns;

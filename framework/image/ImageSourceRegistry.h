@@ -8,9 +8,10 @@
 
 namespace lume {
 
-// Chooses a decoder for a data source. The process-wide instance (get()) starts with the
-// platform's built-in decoder registered, so no static initialiser in a static library is
-// needed (the linker may drop those). Separate instances start empty; tests use them.
+// Chooses a decoder for a data source. The process-wide instance (get()) registers the
+// platform's built-in decoders when it is first used, through registerBuiltInImageSources, so
+// no static initialiser in a static library is needed (the linker may drop those). Separate
+// instances start empty; tests use them.
 class ImageSourceRegistry {
   public:
     ImageSourceRegistry() = default;
@@ -39,5 +40,11 @@ class ImageSourceRegistry {
     std::map<int32_t, ImageSourceCreationFunc> mGeneric;
     std::map<std::string, std::multimap<int32_t, ImageSourceCreationFunc>> mByExtension;
 };
+
+// Registers the platform's built-in decoders into `registry`. Each platform's decoder defines
+// it in its own folder (jpegpng/ over libjpeg-turbo and libpng) and the build compiles exactly
+// one; the process-wide registry calls it once, on first use. Since get() calls it, the
+// decoder's object file is always linked in.
+void registerBuiltInImageSources(ImageSourceRegistry &registry);
 
 } // namespace lume

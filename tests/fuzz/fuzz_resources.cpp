@@ -4,8 +4,8 @@
 // manifest); the text bytes go through loadString, borrowed and as an owned copy.
 
 #include "framework/DataSource.h"
-#include "framework/app/ResourceTable.h"
 #include "framework/app/Resources.h"
+#include "framework/app/incbin/ResourceTable.h"
 
 #include <cstdint>
 #include <cstdio>

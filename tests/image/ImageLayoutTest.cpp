@@ -1,6 +1,6 @@
 // What the built-in decoder delivers for each kind of file, and how it refuses bad files.
 
-#include "framework/image/ImageSourceFileJpegPng.h"
+#include "framework/image/jpegpng/ImageSourceFileJpegPng.h"
 #include "tests/image/ImageFixtures.h"
 
 #include <gtest/gtest.h>

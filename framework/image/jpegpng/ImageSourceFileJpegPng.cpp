@@ -1,4 +1,10 @@
-#include "framework/image/ImageSourceFileJpegPng.h"
+// The built-in image decoder on Linux: JPEG through libjpeg(-turbo) and PNG through libpng,
+// from bytes in memory, delivering the layouts listed in the header. It registers itself as
+// the one generic source (priority 2) and claims no extension. Left out: multi-frame files
+// (APNG), CMYK JPEG, colour management (ICC and gamma chunks are ignored), EXIF orientation.
+#include "framework/image/jpegpng/ImageSourceFileJpegPng.h"
+
+#include "framework/image/ImageSourceRegistry.h"
 
 #include <bit>
 #include <csetjmp>
@@ -292,6 +298,11 @@ bool isJpeg(const uint8_t *data, size_t size) { return size >= 3 && data[0] == 0
 bool isPng(const uint8_t *data, size_t size) { return size >= 8 && png_sig_cmp(data, 0, 8) == 0; }
 
 } // namespace
+
+void registerBuiltInImageSources(ImageSourceRegistry &registry)
+{
+    registry.registerGeneric(&ImageSourceFileJpegPng::createRef, 2);
+}
 
 ImageSourceRef ImageSourceFileJpegPng::createRef(const DataSourceRef &dataSource, Options options)
 {

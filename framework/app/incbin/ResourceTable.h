@@ -1,5 +1,8 @@
 #pragma once
 
+// The resource table of the Linux build: lume_embed_resources (cmake/Resources.cmake) generates
+// it for each executable from its manifest, and ResourceLookupIncbin.cpp searches it.
+
 #include <span>
 
 namespace lume::app {

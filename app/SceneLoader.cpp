@@ -12,7 +12,7 @@ namespace lume::app {
 
 using namespace std::chrono_literals;
 
-SceneLoader::SceneLoader(JobQueue &loadQueue, JobQueue &readyQueue, std::ostream &console)
+SceneLoader::SceneLoader(JobQueue &loadQueue, JobQueue &readyQueue, Console &console)
     : mLoadQueue(loadQueue), mReadyQueue(readyQueue), mConsole(console)
 {
 }
@@ -88,7 +88,7 @@ void SceneLoader::buildSceneProgram(LoadJob job, const std::atomic<bool> &stop)
             pushed = mReadyQueue.pushFor(job, 10ms);
         // A job not handed over is dropped here; its program goes with it.
     } catch (const std::exception &exc) {
-        mConsole << "Failed to compile the shader: " << exc.what() << std::endl;
+        mConsole.line() << "Failed to compile the shader: " << exc.what() << std::endl;
     }
     done();
 }

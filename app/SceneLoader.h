@@ -2,9 +2,9 @@
 
 #include "app/JobQueue.h"
 #include "app/ScenePass.h"
+#include "framework/app/Console.h"
 
 #include <atomic>
-#include <ostream>
 
 namespace lume::app {
 
@@ -14,7 +14,7 @@ namespace lume::app {
 // thread can tell when nothing more will arrive.
 class SceneLoader {
   public:
-    SceneLoader(JobQueue &loadQueue, JobQueue &readyQueue, std::ostream &console);
+    SceneLoader(JobQueue &loadQueue, JobQueue &readyQueue, Console &console);
 
     // Render thread: queue a job for the loader (waits if the queue is full).
     void submit(const LoadJob &job);
@@ -49,7 +49,7 @@ class SceneLoader {
 
     JobQueue &mLoadQueue;
     JobQueue &mReadyQueue;
-    std::ostream &mConsole;
+    Console &mConsole;
     const ImageSlots *mImages = nullptr;
     const std::atomic<bool> *mImagesReady = nullptr;
     ImageSlots mStandIns;

@@ -14,7 +14,7 @@ void FraglumeApp::setup()
 {
     mLoadQueue = std::make_unique<JobQueue>();
     mReadyQueue = std::make_unique<JobQueue>();
-    mLoader = std::make_unique<SceneLoader>(*mLoadQueue, *mReadyQueue, console());
+    mLoader = std::make_unique<SceneLoader>(*mLoadQueue, *mReadyQueue, getConsole());
     mLoader->setImages(&mImages, &mImagesReady);
 
     if (!startLoaderThread()) {

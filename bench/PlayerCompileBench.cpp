@@ -54,7 +54,8 @@ std::vector<double> loadWhileDrawing(test::GlContext &context, app::ImageSlots &
                                      const std::function<void()> &frame, std::vector<Built> &built)
 {
     app::JobQueue loadQueue, readyQueue;
-    app::SceneLoader loader(loadQueue, readyQueue, std::cerr);
+    app::Console console(std::shared_ptr<std::ostream>(&std::cerr, [](std::ostream *) {}));
+    app::SceneLoader loader(loadQueue, readyQueue, console);
     std::atomic<bool> imagesReady{true}, stop{false};
     loader.setImages(&images, &imagesReady);
     loader.setWarmUp(warmUp);

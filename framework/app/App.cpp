@@ -123,18 +123,9 @@ Area App::getWindowBounds() const
     return Area(0, 0, size.x, size.y);
 }
 
-std::ostream &App::console()
-{
-    std::lock_guard lock(mConsoleMutex);
-    if (!mConsoleStream)
-        mConsoleStream = std::make_shared<DebugStream>();
-    return *mConsoleStream;
-}
-
 void App::setConsoleStream(std::shared_ptr<std::ostream> stream)
 {
-    std::lock_guard lock(mConsoleMutex);
-    mConsoleStream = std::move(stream);
+    mConsole.setStream(std::move(stream));
 }
 
 void App::hideCursor()

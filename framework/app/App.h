@@ -3,6 +3,7 @@
 #include "framework/Rect.h"
 #include "framework/Vector.h"
 #include "framework/app/Clock.h"
+#include "framework/app/Console.h"
 #include "framework/app/Event.h"
 #include "framework/app/Renderer.h"
 #include "framework/app/WindowFormat.h"
@@ -12,7 +13,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -136,10 +136,13 @@ class App {
     Vec2i getWindowSize() const;
     Area getWindowBounds() const;
 
-    // The debug console: text collects until the stream is flushed (std::flush, std::endl),
-    // then goes to the platform's debug output (standard error on Linux). Safe to write from
-    // any thread.
-    std::ostream &console();
+    // The debug console, a line at a time: `console() << "Error " << code << std::endl;`
+    // reaches the console whole at the end of the statement, whichever threads write at once.
+    // Text collects until a line flushes (std::flush, std::endl), then goes to the platform's
+    // debug output (standard error on Linux).
+    ConsoleLine console() { return mConsole.line(); }
+    // For objects that write lines from threads of their own (the scene loader).
+    Console &getConsole() { return mConsole; }
 
     // Cursor display count to exactly -1 (hidden) / exactly 0 (shown), whatever it was.
     void hideCursor();
@@ -165,8 +168,7 @@ class App {
   private:
     static App *sInstance;
 
-    std::mutex mConsoleMutex;
-    std::shared_ptr<std::ostream> mConsoleStream;
+    Console mConsole{std::make_shared<DebugStream>()};
     Timer mTimer;
     uint32_t mFrameCount = 0;
     float mAverageFps = 0.0f;

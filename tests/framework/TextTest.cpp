@@ -1,16 +1,11 @@
-// UTF-8/UTF-16 conversion and the console stream.
-#include "framework/app/Console.h"
+// UTF-8/UTF-16 conversion.
 #include "framework/app/Utf.h"
-#include "tests/framework/TestApp.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <stdexcept>
 
 using namespace lume::app;
-using namespace lume::test;
 
 TEST(Utf, ConvertsBothWaysWithoutLoss)
 {
@@ -76,48 +71,4 @@ TEST(Utf, PrefixStopsBeforeACharacterThatCrossesTheLimit)
     EXPECT_EQ(utf8PrefixLength(text, 4), 2u);
     EXPECT_EQ(utf8PrefixLength(text, 3), 2u);
     EXPECT_EQ(utf8PrefixLength(text, 2), 2u);
-}
-
-TEST(Console, TextReachesTheDebugOutputOnlyWhenFlushed)
-{
-    FakePlatformScope scope;
-    {
-        TestApp app(scope.clock, scope.journal);
-        app.console() << "Error -2 occurred. The graphics mode is not supported.\n";
-        EXPECT_TRUE(scope.platform->debugOutput.empty()); // a newline is not a flush
-        app.console() << "second line\n" << std::flush;
-        ASSERT_EQ(scope.platform->debugOutput.size(), 1u);
-        EXPECT_EQ(scope.platform->debugOutput[0],
-                  "Error -2 occurred. The graphics mode is not supported.\nsecond line\n");
-        app.console() << "left over\n";
-    }
-    // Still collected when the application went away: handed over, not lost.
-    ASSERT_EQ(scope.platform->debugOutput.size(), 2u);
-    EXPECT_EQ(scope.platform->debugOutput[1], "left over\n");
-}
-
-namespace {
-
-class StderrPlatform : public FakePlatform {
-  public:
-    void writeDebugOutput(std::string_view text) override
-    {
-        std::fwrite(text.data(), 1, text.size(), stderr);
-    }
-};
-
-} // namespace
-
-TEST(ConsoleDeathTest, TextStillCollectedAtExitIsWritten)
-{
-    // The player ends with std::exit(0) when no display mode works; its console lines were
-    // never flushed and must still be seen.
-    EXPECT_EXIT(
-        {
-            setPlatform(std::make_unique<StderrPlatform>());
-            static DebugStream *stream = new DebugStream; // never destroyed
-            *stream << "Error -2 occurred. The graphics mode is not supported.\n";
-            std::exit(0);
-        },
-        ::testing::ExitedWithCode(0), "Error -2 occurred\\. The graphics mode is not supported\\.");
 }

@@ -127,7 +127,8 @@ TEST(JobQueue, DestructionReleasesTakenAndUntakenPrograms)
 TEST(SceneLoader, DroppedFilesNeverWaitForRoom)
 {
     JobQueue loadQueue, readyQueue;
-    std::ostringstream console;
+    auto output = std::make_shared<std::ostringstream>();
+    Console console(output);
     SceneLoader loader(loadQueue, readyQueue, console);
     for (int i = 0; i < JobQueue::kCapacity - 1; ++i)
         loader.submit({64, L"", nullptr, 1});
@@ -136,5 +137,5 @@ TEST(SceneLoader, DroppedFilesNeverWaitForRoom)
     EXPECT_TRUE(loader.trySubmit({kNoSceneId, L"a.frag", nullptr, 0}));
     EXPECT_FALSE(loader.trySubmit({kNoSceneId, L"b.frag", nullptr, 0}));
     EXPECT_EQ(loader.pending(), JobQueue::kCapacity) << "a refused job is not counted";
-    EXPECT_TRUE(console.str().empty());
+    EXPECT_TRUE(output->str().empty());
 }

@@ -215,7 +215,8 @@ TEST_F(PlayerGl, WipeFollowsTheTransitionFormula)
 TEST_F(PlayerGl, LoaderReportsBrokenScenesAndGoesOn)
 {
     JobQueue loadQueue, readyQueue;
-    std::ostringstream console;
+    auto output = std::make_shared<std::ostringstream>();
+    Console console(output);
     SceneLoader loader(loadQueue, readyQueue, console);
     ImageSlots images = makeSlots();
     std::atomic<bool> imagesReady{true};
@@ -238,13 +239,13 @@ TEST_F(PlayerGl, LoaderReportsBrokenScenesAndGoesOn)
     shared->runOnThread([&] { loader.run(stop); });
     stopper.join();
 
-    std::istringstream lines(console.str());
+    std::istringstream lines(output->str());
     std::string line;
     std::vector<std::string> got;
     while (std::getline(lines, line))
         if (line.rfind("Failed to compile the shader: ", 0) == 0)
             got.push_back(line);
-    ASSERT_EQ(got.size(), 3u) << console.str();
+    ASSERT_EQ(got.size(), 3u) << output->str();
     EXPECT_EQ(got[0].rfind("Failed to compile the shader: FRAGMENT: ", 0), 0u) << got[0];
     EXPECT_EQ(got[1], "Failed to compile the shader: Failed to load resource: #77 type: FRAG");
     EXPECT_EQ(got[2], "Failed to compile the shader: Failed to load resource: #-1 type: FRAG");
@@ -266,7 +267,8 @@ TEST_F(PlayerGl, LoaderReportsBrokenScenesAndGoesOn)
 TEST_F(PlayerGl, LoaderStopsWhileTheReadyQueueIsFull)
 {
     JobQueue loadQueue, readyQueue;
-    std::ostringstream console;
+    auto output = std::make_shared<std::ostringstream>();
+    Console console(output);
     SceneLoader loader(loadQueue, readyQueue, console);
     for (int i = 0; i < JobQueue::kCapacity; ++i)
         readyQueue.push({kSolidScene, L"", nullptr, 0});

@@ -17,7 +17,7 @@ struct Screenshot {
     double differenceTo(const Screenshot &other) const;
 };
 
-// The root window of `display` (ImageMagick's import); empty on failure.
+// The root window of `display`; empty on failure.
 Screenshot takeScreenshot(const std::string &display);
 
 } // namespace lume::test

@@ -18,12 +18,13 @@ const std::string kModeLine = "Error -2 occurred. The graphics mode is not suppo
 class PlayerWindowTest : public ::testing::Test {
   protected:
     // Starts `program` (the player or the probe) on a fresh X server of width x height.
-    void start(int width, int height, const std::string &program, const std::vector<std::string> &args = {})
+    void start(int width, int height, const std::string &program, const std::vector<std::string> &args = {},
+               const std::vector<std::string> &serverOptions = {})
     {
         process.reset(); // a previous run ends before its server
         x.reset();
         server.reset();
-        server = std::make_unique<XvfbServer>(width, height);
+        server = std::make_unique<XvfbServer>(width, height, serverOptions);
         x = std::make_unique<XClient>(server->display());
         // Without a window manager SDL asks for no decorations through the Motif hint only
         // when the hint's atom exists.
@@ -133,6 +134,20 @@ TEST_F(PlayerWindowTest, TheFatalErrorBoxShowsItsTextAndClosesWithReturn)
         << process->output();
     runCommand("DISPLAY=" + server->display() + " xdotool key --window " + box + " Return");
     EXPECT_EQ(process->waitFor(60), 0) << process->errors();
+    EXPECT_EQ(x->screenSize(), std::make_pair(1920, 1080));
+}
+
+TEST_F(PlayerWindowTest, WithoutFontsForTheBoxTheFatalErrorTextGoesToStandardErrorAndTheRunEnds)
+{
+    // A server with only its built-in cursor and "fixed" fonts: the box finds no font to draw
+    // with and cannot open, as on a machine without the X core fonts.
+    start(1920, 1080, LUME_PROBE, {"fatal", "Failed to load common textures and shaders:\nno such image"},
+          {"-fp", "built-ins"});
+    EXPECT_EQ(process->waitFor(60), 0) << process->errors();
+    EXPECT_NE(process->output().find("MESSAGE BOX Fatal Error\n"), std::string::npos) << "the box was asked for";
+    EXPECT_NE(process->errors().find("Fatal Error: Failed to load common textures and shaders:\nno such image\n"),
+              std::string::npos)
+        << process->errors();
     EXPECT_EQ(x->screenSize(), std::make_pair(1920, 1080));
 }
 

@@ -73,7 +73,7 @@ int decodeStatus(int status)
 
 } // namespace
 
-XvfbServer::XvfbServer(int width, int height)
+XvfbServer::XvfbServer(int width, int height, const std::vector<std::string> &options)
 {
     int fds[2];
     if (pipe(fds) != 0)
@@ -88,6 +88,7 @@ XvfbServer::XvfbServer(int width, int height)
     std::vector<std::string> args = {"timeout", "-k", "5", "900", "Xvfb", "-displayfd", "3", "-noreset",
                                      "-nolisten", "tcp", "-screen", "0",
                                      std::to_string(width) + "x" + std::to_string(height) + "x24"};
+    args.insert(args.end(), options.begin(), options.end());
     SpawnAttributes attributes;
     const int rc = posix_spawnp(&mPid, "timeout", &actions, &attributes.attr, pointers(args).data(), environ);
     posix_spawn_file_actions_destroy(&actions);

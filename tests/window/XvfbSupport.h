@@ -20,8 +20,9 @@ using XWindowId = unsigned long;
 class XvfbServer {
   public:
     // Starts Xvfb on a free display number (Xvfb picks it, -displayfd) with one screen of
-    // width x height x 24. Throws std::runtime_error when it does not come up.
-    XvfbServer(int width, int height);
+    // width x height x 24 and `options` added (say, a font path). Throws std::runtime_error
+    // when it does not come up.
+    XvfbServer(int width, int height, const std::vector<std::string> &options = {});
     ~XvfbServer();
     XvfbServer(const XvfbServer &) = delete;
     XvfbServer &operator=(const XvfbServer &) = delete;

@@ -4,7 +4,9 @@
 // comes back: the display mode the player set is put back to the desktop's and the cursor
 // count returns to 0 (both from the player's trace, since Xvfb has a single mode and no
 // visible cursor), and the server's screen is the desktop's size afterwards.
+#include "app/JobQueue.h"
 #include "app/Playlist.h"
+#include "audio/Mp3Decoder.h"
 #include "tests/faults/ShortShow.h"
 #include "tests/window/XvfbSupport.h"
 
@@ -14,8 +16,13 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
+#include <iterator>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -74,6 +81,35 @@ std::vector<Event> events(const std::string &trace, const std::string &kind)
         out.push_back(e);
     }
     return out;
+}
+
+// Interleaved 16-bit stereo samples from the start of a raw file (whole frames only: the
+// player may be writing it still) or of the soundtrack, decoded.
+std::vector<int16_t> rawSamples(const fs::path &file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<int16_t> samples(bytes.size() / size_t(audio::Mp3Decoder::kBytesPerFrame) * 2);
+    std::memcpy(samples.data(), bytes.data(), samples.size() * sizeof(int16_t));
+    return samples;
+}
+
+std::vector<int16_t> soundtrackSamples(size_t frames)
+{
+    audio::Mp3Decoder decoder;
+    if (decoder.open(std::string(LUME_RESOURCES_DIR) + "/vell-short.mp3") != audio::Result::Ok)
+        return {};
+    std::vector<int16_t> samples(frames * 2);
+    samples.resize(size_t(decoder.read(samples.data(), int(frames))) * 2);
+    return samples;
+}
+
+// How much of the wipe covers window row `row` of `height` (counted from the bottom) at fade
+// progress `t`: the transition shader's steep front, which comes down from the top edge.
+double wipeWeight(double row, int height, double t)
+{
+    const double texT = (row + 0.5) / height; // 0 at the bottom edge, 1 at the top
+    return std::pow(std::clamp(2.0 * texT + 3.0 * t - 2.0, 0.0, 1.0), 20.0);
 }
 
 // A folder of its own per case, removed afterwards.
@@ -219,7 +255,8 @@ std::string missingResource(int id)
 
 // Without the soundtrack, or with a folder in its place, or without any usable sound device,
 // the show plays on in silence and says nothing about it. The disk driver writes what would be
-// heard to a file: with the soundtrack present that file fills, without it nothing is played.
+// heard to a file: with the soundtrack present that file holds the soundtrack from its start
+// (after the device's first buffers of silence), without it nothing is played.
 TEST_F(PlayerFaults, WithoutMusicOrSoundDeviceTheShowRunsSilently)
 {
     struct Case {
@@ -251,10 +288,27 @@ TEST_F(PlayerFaults, WithoutMusicOrSoundDeviceTheShowRunsSilently)
         ASSERT_TRUE(waitForTrace("SCENE 2 ", 90)) << process->errors();
         if (std::string(c.driver) == "disk") {
             const auto size = fs::exists(heard) ? fs::file_size(heard) : 0;
-            if (c.heard)
+            if (c.heard) {
                 EXPECT_GT(size, 0u) << "the control run wrote no sound";
-            else
+                // A stream left paused still feeds the device: silence, of the right length.
+                const std::vector<int16_t> written = rawSamples(heard);
+                const auto sound = std::find_if(written.begin(), written.end(), [](int16_t s) { return s != 0; });
+                ASSERT_NE(sound, written.end()) << "the soundtrack did not play: " << written.size() / 2
+                                                << " frames of silence were written";
+                const size_t lead = size_t(sound - written.begin()) / 2 * 2;
+                // The soundtrack's very first sample is not silent, so its start is where the
+                // heard silence ends.
+                const std::vector<int16_t> expected = soundtrackSamples((written.size() - lead) / 2);
+                const size_t compared = std::min(written.size() - lead, expected.size());
+                size_t differing = 0;
+                for (size_t i = 0; i < compared; ++i)
+                    differing += written[lead + i] != expected[i];
+                EXPECT_GT(compared, 44100u / 4 * 2) << "less than a quarter second was heard";
+                EXPECT_EQ(differing, 0u) << "of " << compared
+                                         << " samples heard, these differ from the soundtrack's start";
+            } else {
                 EXPECT_EQ(size, 0u) << "sound was played";
+            }
         }
         pressKey("Escape");
         expectOrderlyEnd(0);
@@ -309,11 +363,11 @@ TEST_F(PlayerFaults, ABrokenStartUpResourceShowsTheFatalErrorBoxThenQuits)
 }
 
 // Position 2's scene does not compile and position 5's id has no resource: one line each, the
-// show skips them, every other scene plays with its own hold, fade and channel layout, and the
-// show ends by itself.
-TEST_F(PlayerFaults, ScenesThatFailAreSkippedAndTheRestKeepTheirOwnTiming)
+// show skips them, every other scene plays with its own hold, fade and channel layout, wipes
+// into the next over its own fade, and the show ends by itself.
+TEST_F(PlayerFaults, ScenesThatFailAreSkippedAndTheRestPlayAndWipeOnTheirOwnTiming)
 {
-    start("trace_player_bad_scenes", {"--short"});
+    start("trace_player_bad_scenes", {"--short", "--watch-wipes"});
     expectOrderlyEnd(0, 150);
 
     const std::vector<std::string> console = consoleLines();
@@ -362,6 +416,42 @@ TEST_F(PlayerFaults, ScenesThatFailAreSkippedAndTheRestKeepTheirOwnTiming)
         EXPECT_EQ(linesStartingWith(trace, "UNIT1 " + std::to_string(position) + " "),
                   std::vector<std::string>{"UNIT1 " + std::to_string(position) + " " + std::to_string(expected)});
     }
+
+    // Every wipe frame shows the front where the fade's progress puts it: between the clock
+    // readings before and after the frame, rows the front has certainly passed show the fade
+    // buffer and rows it has certainly not reached still show the scene (a row and a half either
+    // way for rounding). So the front comes down from the top as the progress rises from 0 to 1,
+    // and a frame in the first half of a fade still shows mostly the old scene.
+    int firstHalf = 0, secondHalf = 0;
+    for (const std::string &line : linesStartingWith(trace, "WIPE ")) {
+        std::istringstream in(line.substr(5));
+        int position = 0;
+        double from = 0, to = 0;
+        std::string rows;
+        in >> position >> from >> to >> rows;
+        SCOPED_TRACE("the wipe of position " + std::to_string(position) + " at progress " + std::to_string(from) +
+                     " to " + std::to_string(to));
+        const int height = int(rows.size());
+        ASSERT_EQ(height, kHeight) << line;
+        int wrong = 0;
+        for (int row = 0; row < height; ++row) {
+            const char shown = rows[size_t(row)];
+            if (wipeWeight(row - 1.5, height, from) > 0.5 && shown == 'o')
+                ++wrong;
+            if (wipeWeight(row + 1.5, height, to) < 0.5 && shown == 'x')
+                ++wrong;
+        }
+        EXPECT_EQ(wrong, 0) << "rows not where the wipe's progress puts its front (bottom to top): " << rows;
+        const auto old = std::count(rows.begin(), rows.end(), 'o'), replaced = std::count(rows.begin(), rows.end(), 'x');
+        if (to < 0.5) {
+            ++firstHalf;
+            EXPECT_GT(old, replaced) << "the first half of a wipe shows mostly the fade buffer";
+        } else if (from > 0.5) {
+            ++secondHalf;
+        }
+    }
+    EXPECT_GT(firstHalf, 0) << "no wipe frame came in the first half of a fade";
+    EXPECT_GT(secondHalf, 0) << "no wipe frame came in the second half of a fade";
 }
 
 // Without the uniform header every scene fails: one line per playlist job, and with nothing
@@ -450,17 +540,20 @@ TEST_F(PlayerFaults, AHundredAndOneDroppedFilesAreTakenAsFarAsThereIsRoom)
 {
     start("trace_player", {"--short", "--hold-loader", "--drop", "101"});
     ASSERT_TRUE(waitForTrace("DROP HANDLED", 90)) << process->errors();
-    EXPECT_EQ(linesStartingWith(process->output(), "DROP 101").size(), 1u);
+    const std::vector<std::string> drop = linesStartingWith(process->output(), "DROP 101 ");
+    ASSERT_EQ(drop.size(), 1u) << process->output();
+    const int unfinished = std::atoi(drop[0].c_str() + std::strlen("DROP 101 "));
     expectOrderlyEnd(0, 150);
 
     const std::vector<std::string> dropped = consoleLines();
     std::printf("%zu of the 101 dropped files were queued\n", dropped.size());
     for (const std::string &line : dropped)
         EXPECT_EQ(line, kSceneFailure + missingResource(-1));
-    // The queue holds 100 jobs and the playlist jobs the parked loader has not reached yet
-    // (at most 14) still occupy their places: at least one file is always left out.
-    EXPECT_LE(dropped.size(), 100u);
-    EXPECT_GE(dropped.size(), 100u - (app::kPlaylist.size() - 1));
+    // Of the playlist jobs not yet built, the parked loader holds one and the others still
+    // wait in the load queue: the files fill exactly the rest of it.
+    ASSERT_GE(unfinished, 1) << "the loader was not parked inside a job";
+    EXPECT_EQ(dropped.size(), size_t(app::JobQueue::kCapacity - (unfinished - 1)))
+        << unfinished << " playlist jobs were not built yet";
 
     std::vector<int> played;
     for (const Event &e : events(process->output(), "SCENE"))

@@ -14,6 +14,7 @@
 //   --throw-key    the X key makes keyDown throw
 //   --endurance    report the resident memory after the second scene, at the end of the
 //                  show, and for each scene after its first frame and as its wipe begins
+//   --watch-wipes  compare every wipe frame in the window with the scene it wipes (WIPE)
 //
 // Trace lines, one per event, flushed as written:
 //   DISPLAY <w>x<h> <code>     a display-mode change and its result
@@ -25,7 +26,14 @@
 //   ENDED <pixels>             a frame drawn once every position has been reached (from the
 //                              last switch on), with the number of its pixels that are not black
 //   UNIT1 <position> <image>   the IMAGE id texture unit 1 carries while <position> plays
-//   DROP <files>, DROP HANDLED
+//   WIPE <position> <from> <to> <rows>
+//                              a wipe frame: the fade's progress by the clock just before and
+//                              just after the frame was drawn, and one character per window
+//                              row from the bottom: 'o' the row shows the live scene, 'x' it
+//                              is mostly replaced by the fade buffer (opaque black), '.' the
+//                              scene's row is too dark to tell
+//   DROP <files> <unfinished>  a drop arrives; the loader has <unfinished> jobs not yet built
+//   DROP HANDLED
 //   RSS scene2|end <kB>, RSS played|held <position> <kB>
 //   QUIT, SHUTDOWN
 // <t> is the application clock in seconds.
@@ -74,6 +82,7 @@ struct Options {
     std::vector<std::string> drop;
     bool throwKey = false;
     bool endurance = false;
+    bool watchWipes = false;
 };
 
 Options parseOptions(int argc, char **argv)
@@ -94,6 +103,8 @@ Options parseOptions(int argc, char **argv)
             options.throwKey = true;
         else if (arg == "--endurance")
             options.endurance = true;
+        else if (arg == "--watch-wipes")
+            options.watchWipes = true;
         else
             throw std::invalid_argument("unknown option " + arg);
     }
@@ -203,7 +214,8 @@ class TracedPlayer : public FraglumeApp {
     void draw() override
     {
         const int position = mShow.scenePosition();
-        const FrameAction action = mShow.decide(getElapsedSeconds());
+        const double before = getElapsedSeconds();
+        const FrameAction action = mShow.decide(before);
         if (action == FrameAction::Fade && mFadeTraced != position) {
             mFadeTraced = position;
             trace("FADE %d %.3f", position, getElapsedSeconds());
@@ -213,6 +225,8 @@ class TracedPlayer : public FraglumeApp {
         FraglumeApp::draw();
         if (mShow.shouldQuit())
             trace("ENDED %zu", litPixels());
+        if (mOptions.watchWipes && action == FrameAction::Fade && mShow.scenePosition() == position)
+            traceWipe(position, mShow.fadeProgress(before), mShow.fadeProgress(getElapsedSeconds()));
         if (mShow.scenePosition() != position) {
             trace("SCENE %d %.3f", mShow.scenePosition(), getElapsedSeconds());
             if (mOptions.endurance && mShow.scenePosition() == 3)
@@ -235,7 +249,7 @@ class TracedPlayer : public FraglumeApp {
 
     void fileDrop(FileDropEvent event) override
     {
-        trace("DROP %zu", event.getFiles().size());
+        trace("DROP %zu %d", event.getFiles().size(), mLoader ? mLoader->pending() : 0);
         FraglumeApp::fileDrop(event);
         trace("DROP HANDLED");
         if (mOptions.holdLoader)
@@ -249,6 +263,31 @@ class TracedPlayer : public FraglumeApp {
     }
 
   private:
+    // The wipe mixes the live scene towards the fade buffer, which is opaque black, so a row's
+    // colour is the scene's scaled by what is left of it: compare the window (the back buffer,
+    // before the swap) with the scene buffer this frame drew, row by row.
+    void traceWipe(int position, double from, double to)
+    {
+        const int width = getWindowWidth(), height = getWindowHeight();
+        std::vector<unsigned char> window(size_t(width) * size_t(height) * 4), scene(window.size());
+        glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, window.data());
+        mSceneFbo.bindFramebuffer();
+        glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, scene.data());
+        gl::Fbo::unbindFramebuffer();
+        std::string rows(size_t(height), '.');
+        for (int y = 0; y < height; ++y) {
+            long inScene = 0, inWindow = 0;
+            for (size_t i = size_t(y) * size_t(width) * 4; i < size_t(y + 1) * size_t(width) * 4; i += 4)
+                for (size_t c = 0; c < 3; ++c) {
+                    inScene += scene[i + c];
+                    inWindow += window[i + c];
+                }
+            if (inScene >= long(width) * 3 * 8)
+                rows[size_t(y)] = 2 * inWindow < inScene ? 'x' : 'o';
+        }
+        trace("WIPE %d %.4f %.4f %s", position, from, to, rows.c_str());
+    }
+
     // The IMAGE id of the slot texture bound to `unit`, or 0.
     int imageOnUnit(int unit)
     {

@@ -71,6 +71,17 @@ TEST(JobQueue, PushWaitsWhileTheRingIsFull)
     }
 }
 
+// The player queues its whole playlist at start-up and lets dropped files fill the rest.
+TEST(JobQueue, TheRingHoldsAHundredJobs)
+{
+    JobQueue queue;
+    int stored = 0;
+    while (queue.hasRoom() && stored <= 100)
+        queue.push({stored++, L"", nullptr, 0});
+    EXPECT_EQ(stored, 100);
+    EXPECT_EQ(JobQueue::kCapacity, 100);
+}
+
 TEST(JobQueue, PopWaitsForAPush)
 {
     JobQueue queue;

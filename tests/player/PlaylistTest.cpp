@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <map>
 #include <string>
 
@@ -79,6 +80,34 @@ TEST(Playlist, SlotsAndPositions)
             holds += kPlaylist[i].timing.hold + kPlaylist[i].timing.fade;
     }
     EXPECT_EQ(holds, 370.0f);
+}
+
+// The show itself, row by row: the timeline tests take their times from this table, so a
+// swapped or shifted value here would pass everywhere else.
+TEST(Playlist, EveryPositionPlaysItsSceneForItsHoldFadeAndLayout)
+{
+    struct Row {
+        int position, sceneId;
+        float hold, fade;
+        int layout;
+    };
+    const Row rows[] = {
+        {1, 64, 41, 1, 0},  {2, 68, 10, 1, 1},  {3, 73, 18, 1, 2},  {4, 72, 18, 1, 3},  {5, 74, 18, 1, 4},
+        {6, 71, 18, 1, 5},  {7, 70, 19, 1, 6},  {8, 75, 19, 1, 7},  {9, 81, 19, 1, 8},  {10, 76, 19, 1, 9},
+        {11, 77, 34, 1, 0}, {12, 78, 38, 1, 0}, {13, 80, 65, 1, 8}, {14, 79, 20, 1, 10}, {15, 80, 5, 1, 8},
+    };
+    ASSERT_EQ(kPlaylist.size(), std::size(rows));
+    for (size_t i = 0; i < kPlaylist.size(); ++i) {
+        const Row &row = rows[i];
+        const PlaylistEntry &entry = kPlaylist[i];
+        SCOPED_TRACE("position " + std::to_string(row.position));
+        EXPECT_EQ(entry.position, row.position);
+        EXPECT_EQ(entry.sceneId, row.sceneId);
+        EXPECT_EQ(entry.timing.hold, row.hold);
+        EXPECT_EQ(entry.timing.fade, row.fade);
+        EXPECT_EQ(entry.timing.channelLayout, row.layout);
+        EXPECT_EQ(entry.timing.reserved, 0);
+    }
 }
 
 TEST(SceneUniforms, DateIsUtcCalendarAndSecondsOfDay)

@@ -1,13 +1,22 @@
 // The player and its lifecycle on private X servers of given sizes: window placement, the
-// display-mode fallback, the ways a run ends, the fatal-error box.
+// display-mode fallback, the ways a run ends, the fatal-error box, the mouse as scenes see it.
+//
+// Each server here already runs at the size the player asks for, so putting the desktop's
+// mode back at the end changes nothing these tests could see: the `faults` tests own that
+// check, from the display-mode calls their player build records.
 #include "tests/window/XvfbSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <signal.h>
 
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
+#include <thread>
 
 using namespace lume::test;
 
@@ -57,12 +66,66 @@ class PlayerWindowTest : public ::testing::Test {
         return {};
     }
 
+    // Waits for the output line `event`, then for the first "IMOUSE" line after it: what the
+    // scene received in the frame after that event. Empty if either does not come.
+    std::string mouseUniformAfter(const std::string &event)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (std::chrono::steady_clock::now() < deadline && process->running()) {
+            std::istringstream out(process->output());
+            bool seen = false;
+            for (std::string line; std::getline(out, line);) {
+                if (line == event)
+                    seen = true;
+                else if (seen && line.rfind("IMOUSE ", 0) == 0)
+                    return line.substr(7);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return {};
+    }
+    void xdotool(const std::string &args) { runCommand("DISPLAY=" + server->display() + " xdotool " + args); }
+
     std::unique_ptr<XvfbServer> server;
     std::unique_ptr<XClient> x;
     std::unique_ptr<Process> process;
 };
 
+// One /proc/<pid>/stat field set: the process exists and has not ended (a zombie has).
+bool runningProcess(pid_t pid, const std::string &name)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    if (!std::getline(stat, line))
+        return false;
+    const size_t open = line.find('('), close = line.rfind(')');
+    if (open == std::string::npos || close == std::string::npos || close + 2 >= line.size())
+        return false;
+    return line.substr(open + 1, close - open - 1) == name && line[close + 2] != 'Z';
+}
+
 } // namespace
+
+// A test that ends while its program still runs (a hang, a failed assertion) takes the
+// program along, and whatever the program started, not just the `timeout` wrapper.
+TEST(ProcessHarness, EndingAProcessEndsEverythingItStarted)
+{
+    pid_t child = 0;
+    {
+        Process shell({"sh", "-c", "sleep 600 & echo $!; wait"}, {}, "/tmp");
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (child == 0 && std::chrono::steady_clock::now() < deadline) {
+            child = pid_t(std::atol(shell.output().c_str()));
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        ASSERT_GT(child, 0) << shell.errors();
+        ASSERT_TRUE(runningProcess(child, "sleep"));
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (runningProcess(child, "sleep") && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_FALSE(runningProcess(child, "sleep")) << "the grandchild " << child << " outlived its Process";
+}
 
 TEST_F(PlayerWindowTest, FullHdScreenGetsABorderlessFixedWindowAtTheOriginAndEscapeEndsTheRun)
 {
@@ -178,4 +241,34 @@ TEST_F(PlayerWindowTest, AnErrorLeavingTheApplicationRestoresTheDesktopAndFailsT
         EXPECT_EQ(errors.find(kModeLine), 0u) << errors; // the earlier console line comes first
         EXPECT_EQ(x->screenSize(), std::make_pair(1280, 768));
     }
+}
+
+// The player's own handlers and frame: a press gives the scene the press point twice, a drag
+// moves xy with the pointer while zw keeps the press point, and y counts upwards from the
+// bottom row as gl_FragCoord does (window row y is scene row 1079 - y).
+TEST_F(PlayerWindowTest, APressAndDragReachTheSceneAsIMouse)
+{
+    start(1920, 1080, LUME_PROBE, {"mouse"});
+    ASSERT_NE(waitForPlayerWindow(), 0u) << process->errors();
+    struct Step {
+        const char *xdotool; // pointer action
+        const char *event;   // the handler line it leads to
+        const char *iMouse;  // x y z w in the frame after it
+    };
+    const Step steps[] = {
+        {"mousemove --sync 100 200", "MOVE 100 200", "0 0 0 0"}, // nothing before the first press
+        {"mousedown 1", "DOWN 100 200", "100 879 100 879"},
+        {"mousemove --sync 300 150", "DRAG 300 150", "300 929 100 879"},
+        {"mousemove --sync 1500 1000", "DRAG 1500 1000", "1500 79 100 879"},
+        {"mouseup 1", "UP 1500 1000", "1500 79 100 879"},
+        {"mousemove --sync 40 30", "MOVE 40 30", "1500 79 100 879"}, // released: xy stays put
+        {"mousedown 1", "DOWN 40 30", "40 1049 40 1049"},
+    };
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.xdotool);
+        xdotool(step.xdotool);
+        EXPECT_EQ(mouseUniformAfter(step.event), step.iMouse) << process->output();
+    }
+    pressKey(waitForPlayerWindow(), "Escape");
+    EXPECT_EQ(process->waitFor(60), 0) << process->errors();
 }

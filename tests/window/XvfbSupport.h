@@ -39,9 +39,11 @@ class XvfbServer {
 class Process {
   public:
     // Runs `argv` under `timeout -k 5 <limitSeconds>` in `workingDir`, with `env` added to
-    // this process's environment.
+    // this process's environment, as a process group of its own.
     Process(const std::vector<std::string> &argv, const std::map<std::string, std::string> &env,
             const std::string &workingDir, int limitSeconds = 120);
+    // Kills the whole group, whatever state the test left it in: a hung program goes with
+    // its wrapper, and so does anything it started.
     ~Process();
     Process(const Process &) = delete;
     Process &operator=(const Process &) = delete;

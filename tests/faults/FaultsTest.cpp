@@ -495,7 +495,7 @@ TEST_F(PlayerFaults, RunsCutShortPutTheDesktopBack)
         {"Escape while loading", {"--short", "--hold-loader"}, "CURSOR -1", 0},
         {"SIGTERM mid-show", {"--short"}, "SCENE 2 ", 0},
         {"SIGINT mid-show", {"--short"}, "SCENE 2 ", 0},
-        {"window closed mid-fade", {"--short"}, "FADE 2 ", 0},
+        {"window closed mid-fade", {"--short", "--long-fade"}, "FADE 2 ", 0},
         {"exception from keyDown", {"--short", "--throw-key"}, "SCENE 2 ", 1},
     };
     for (const Case &c : cases) {

@@ -4,6 +4,8 @@
 //
 // Options (the shipped program takes none):
 //   --short        short holds and fades (tests/faults/ShortShow.h) so a show takes ~30 s
+//   --long-fade    with --short, the wipe of position 2 lasts a minute: a test that acts
+//                  during it cannot miss it, however slowly the machine runs
 //   --hold-loader  after start-up the loader stops at its next warm-up draw and stays there
 //                  (until a drop has been handled, with --drop): "still loading" for as long
 //                  as a test needs, and a load queue nobody takes from
@@ -78,6 +80,7 @@ void trace(const char *format, ...)
 
 struct Options {
     bool shortShow = false;
+    bool longFade = false;
     bool holdLoader = false;
     std::vector<std::string> drop;
     bool throwKey = false;
@@ -92,6 +95,8 @@ Options parseOptions(int argc, char **argv)
         const std::string arg = argv[i];
         if (arg == "--short")
             options.shortShow = true;
+        else if (arg == "--long-fade")
+            options.longFade = true;
         else if (arg == "--hold-loader")
             options.holdLoader = true;
         else if (arg == "--drop" && i + 1 < argc)
@@ -187,6 +192,11 @@ class TracedPlayer : public FraglumeApp {
         if (mOptions.shortShow)
             for (const PlaylistEntry &entry : kPlaylist)
                 mShow.setEntry(entry.position, test::shortTiming(entry.position));
+        if (mOptions.shortShow && mOptions.longFade) {
+            SceneTiming timing = test::shortTiming(2);
+            timing.fade = 60.0f;
+            mShow.setEntry(2, timing);
+        }
         // The loader waits for this flag before each warm-up draw (it guards the image slots
         // during start-up); clearing it again parks the loader inside its next job.
         if (mOptions.holdLoader)

@@ -12,6 +12,7 @@
 // Every message box text is also written to standard output, framed by lines
 // "MESSAGE BOX <title>" and "END MESSAGE BOX <bytes>".
 #include "app/FraglumeApp.h"
+#include "app/Playlist.h"
 #include "framework/app/AppImplBasic.h"
 #include "framework/app/Platform.h"
 #include "framework/app/RendererGl.h"
@@ -82,6 +83,8 @@ class ProbeApp : public FraglumeApp {
         if (mMode == "mouse") {
             const std::string vertex = lume::loadString(loadResource(kVertexShaderId, "FRAG"));
             mCurrentProgram = std::make_shared<lume::gl::GlslProg>(vertex.c_str(), kMouseScene);
+            // A show at its first position, not yet over: an ended show renders no scene.
+            mShow.setSceneCount(kSceneCount);
         } else if (mMode == "fatal")
             fatalError("%s", args.size() > 2 ? args[2].c_str() : "");
         else if (mMode == "fatal-long")

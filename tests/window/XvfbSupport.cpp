@@ -140,7 +140,10 @@ Process::Process(const std::vector<std::string> &argv, const std::map<std::strin
         throw std::runtime_error("mkdtemp failed");
     mDir = dirTemplate;
 
-    std::vector<std::string> args = {"timeout", "-k", "5", std::to_string(limitSeconds)};
+    // A signal sent to the wrapper (signal()) is passed on and starts its kill delay: give the
+    // program as long to shut down as the tests wait for it, since a loaded machine or a
+    // sanitizer build can take seconds to join the loader; the destructor ends the group anyway.
+    std::vector<std::string> args = {"timeout", "-k", "60", std::to_string(limitSeconds)};
     args.insert(args.end(), argv.begin(), argv.end());
     std::map<std::string, std::string> environment;
     for (char **e = environ; *e; ++e) {

@@ -106,7 +106,8 @@ ImageSlots makeWarmUpStandIns(const ImageSlots &images)
 void warmUpDisplayPasses(gl::GlslProg *transition)
 {
     drawTiny([&] {
-        gl::Fbo scene(kWarmUpSize, kWarmUpSize, sceneBufferFormat()), fade(kWarmUpSize, kWarmUpSize, sceneBufferFormat());
+        gl::Fbo scene(kWarmUpSize, kWarmUpSize, sceneBufferFormat());
+        gl::Fbo fade(kWarmUpSize, kWarmUpSize, sceneBufferFormat());
         scene.getTexture(0).setFlipped();
         fade.getTexture(0).setFlipped();
         const Rectf rect{0, 0, float(kWarmUpSize), float(kWarmUpSize)};

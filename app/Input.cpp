@@ -33,8 +33,8 @@ void FraglumeApp::resize()
     if (getWindowWidth() <= 0 || getWindowHeight() <= 0)
         return;
     try {
-        mSceneFbo = gl::Fbo(getWindowWidth(), getWindowHeight());
-        mFadeFbo = gl::Fbo(getWindowWidth(), getWindowHeight());
+        mSceneFbo = gl::Fbo(getWindowWidth(), getWindowHeight(), sceneBufferFormat());
+        mFadeFbo = gl::Fbo(getWindowWidth(), getWindowHeight(), sceneBufferFormat());
     } catch (const std::exception &exc) {
         fatalError("Failed to create the off-screen buffers:\n%s", exc.what());
         return;

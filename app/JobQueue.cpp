@@ -1,10 +1,11 @@
 #include "app/JobQueue.h"
 
+#include <utility>
+
 namespace lume::app {
 
 void JobQueue::store(const LoadJob &job)
 {
-    // Replacing the slot's old job releases its program reference here, on the pusher's side.
     mSlots[(mFirstUnread + mUnread) % kCapacity] = job;
     ++mUnread;
     mNotEmpty.notify_one();
@@ -31,7 +32,7 @@ void JobQueue::pop(LoadJob &job)
     std::unique_lock lock(mMutex);
     mNotEmpty.wait(lock, [this] { return mUnread > 0; });
     --mUnread;
-    job = mSlots[mFirstUnread];
+    job = std::exchange(mSlots[mFirstUnread], LoadJob{});
     mFirstUnread = (mFirstUnread + 1) % kCapacity;
     mNotFull.notify_one();
 }

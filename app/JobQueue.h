@@ -29,9 +29,9 @@ struct LoadJob {
 };
 
 // Bounded blocking FIFO of jobs between the two threads. The ring's slots are allocated once;
-// taking a job copies it out and leaves the slot's copy (and its program) in place until a
-// later push reuses the slot or the queue is destroyed, so a program built on the loader
-// stays alive while the render thread may still hold a copy.
+// taking a job moves it out and empties its slot, so the taker holds the only reference to
+// the job's program: a program lives exactly as long as its scene needs it, and it is
+// released on the taker's thread, never by a later push on the other one.
 class JobQueue {
   public:
     static constexpr int kCapacity = 100;
@@ -45,7 +45,7 @@ class JobQueue {
     // Like push, but gives up after the timeout when the ring stays full; false then, and
     // nothing was stored. Lets the loader look at its stop flag while it waits.
     bool pushFor(const LoadJob &job, std::chrono::milliseconds timeout);
-    // Waits while the ring is empty.
+    // Waits while the ring is empty. The slot keeps nothing of the job.
     void pop(LoadJob &job);
 
     bool hasJobs() const;

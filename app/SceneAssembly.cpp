@@ -60,17 +60,18 @@ void warmUpSceneProgram(const std::shared_ptr<gl::GlslProg> &program, const Imag
 {
     if (!program)
         return;
-    // Units a layout skips keep the previous scene's image, so replay the playlist's
-    // bindings up to this position to get the texture state the scene will really see.
-    if (images) {
-        for (const PlaylistEntry &e : kPlaylist)
-            if (e.position <= position)
-                bindChannels(*images, e.timing.channelLayout);
-    }
     drawTiny([&] {
         // Framebuffers are not shared between contexts: each warm-up makes its own, with the
-        // format of the scene buffer.
-        gl::Fbo target(kWarmUpSize, kWarmUpSize);
+        // format of the scene buffer. Made before the channels are bound, as making it binds
+        // its textures on unit 0, where the scene's first channel must be.
+        gl::Fbo target(kWarmUpSize, kWarmUpSize, sceneBufferFormat());
+        // Units a layout skips keep the previous scene's image, so replay the playlist's
+        // bindings up to this position to get the texture state the scene will really see.
+        if (images) {
+            for (const PlaylistEntry &e : kPlaylist)
+                if (e.position <= position)
+                    bindChannels(*images, e.timing.channelLayout);
+        }
         SceneInputs inputs;
         inputs.resolution = {kWarmUpSize, kWarmUpSize};
         inputs.clock = [] { return 0.0; };
@@ -105,7 +106,8 @@ ImageSlots makeWarmUpStandIns(const ImageSlots &images)
 void warmUpDisplayPasses(gl::GlslProg *transition)
 {
     drawTiny([&] {
-        gl::Fbo scene(kWarmUpSize, kWarmUpSize), fade(kWarmUpSize, kWarmUpSize);
+        gl::Fbo scene(kWarmUpSize, kWarmUpSize, sceneBufferFormat());
+        gl::Fbo fade(kWarmUpSize, kWarmUpSize, sceneBufferFormat());
         scene.getTexture(0).setFlipped();
         fade.getTexture(0).setFlipped();
         const Rectf rect{0, 0, float(kWarmUpSize), float(kWarmUpSize)};

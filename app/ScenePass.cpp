@@ -40,6 +40,11 @@ float secondsSince(const SceneInputs &inputs)
 
 } // namespace
 
+gl::Fbo::Format sceneBufferFormat()
+{
+    return gl::Fbo::Format();
+}
+
 void bindChannels(const ImageSlots &images, int layout)
 {
     for (const ChannelBinding &b : channelBindings(layout))

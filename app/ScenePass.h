@@ -3,6 +3,7 @@
 #include "app/Playlist.h"
 #include "framework/Rect.h"
 #include "framework/Vector.h"
+#include "framework/gl/Fbo.h"
 
 #include <array>
 #include <functional>
@@ -10,7 +11,6 @@
 #include <optional>
 
 namespace lume::gl {
-class Fbo;
 class GlslProg;
 class Texture;
 } // namespace lume::gl
@@ -30,6 +30,12 @@ struct SceneInputs {
     Vec4f mouse;                   // "iMouse", already in gl_FragCoord space
     std::optional<Vec4f> date;     // "iDate"; the current UTC date when unset
 };
+
+// The format of the buffers the scene pass renders into and the wipe reads (the scene and
+// fade buffers, and the loader's warm-up targets): RGBA8 colour, a depth texture, linear and
+// clamped. Mesa builds a program's machine code for the formats it draws into, so every
+// buffer a scene is drawn into has this one format.
+gl::Fbo::Format sceneBufferFormat();
 
 // Binds image slot 0 to unit 0, then the images of the layout to their units, in the
 // layout's order. Empty slots are skipped, so their units keep what they held.

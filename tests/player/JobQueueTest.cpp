@@ -95,43 +95,33 @@ TEST(JobQueue, PopWaitsForAPush)
     EXPECT_EQ(out.position, 3);
 }
 
-TEST(JobQueue, SlotKeepsItsProgramUntilReused)
+TEST(JobQueue, ATakenProgramIsReleasedAsSoonAsTheTakerDropsIt)
 {
+    // A scene's program is never used after its scene: nothing in the ring may keep it (and
+    // the driver's state for it) alive until shutdown.
     JobQueue queue;
-    std::weak_ptr<int> watch;
-    queue.push(jobWithProgram(1, watch));
-    {
-        LoadJob out;
-        queue.pop(out);
-        EXPECT_EQ(out.program.use_count(), 2) << "the taken copy and the slot's copy";
-    }
-    EXPECT_FALSE(watch.expired()) << "the slot still holds the taken job";
-
-    // 99 more pushes fill the other slots; the slot is reused only by the 101st.
+    std::weak_ptr<int> first, second;
+    queue.push(jobWithProgram(1, first));
+    queue.push(jobWithProgram(2, second));
     LoadJob out;
-    for (int i = 0; i < JobQueue::kCapacity - 1; ++i) {
-        queue.push({i, L"", nullptr, 0});
-        queue.pop(out);
-    }
-    EXPECT_FALSE(watch.expired());
-    queue.push({0, L"", nullptr, 0});
-    EXPECT_TRUE(watch.expired());
+    queue.pop(out);
+    EXPECT_EQ(out.program.use_count(), 1) << "the taker holds the only reference";
+    out = {};
+    EXPECT_TRUE(first.expired());
+    EXPECT_FALSE(second.expired()) << "a job not yet taken keeps its program";
+
+    queue.pop(out);
+    out = {};
+    EXPECT_TRUE(second.expired());
 }
 
-TEST(JobQueue, DestructionReleasesTakenAndUntakenPrograms)
+TEST(JobQueue, DestructionReleasesUntakenPrograms)
 {
-    std::weak_ptr<int> taken, waiting;
+    std::weak_ptr<int> waiting;
     {
         JobQueue queue;
-        queue.push(jobWithProgram(1, taken));
-        queue.push(jobWithProgram(2, waiting));
-        LoadJob out;
-        queue.pop(out);
-        out = {};
-        EXPECT_FALSE(taken.expired());
-        EXPECT_FALSE(waiting.expired());
+        queue.push(jobWithProgram(1, waiting));
     }
-    EXPECT_TRUE(taken.expired());
     EXPECT_TRUE(waiting.expired());
 }
 

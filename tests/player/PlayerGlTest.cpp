@@ -11,6 +11,7 @@
 #include "framework/gl/GlslProg.h"
 #include "framework/gl/Texture.h"
 #include "tests/support/GlContext.h"
+#include "tests/support/GlOverride.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <array>
 #include <sstream>
 #include <thread>
 
@@ -66,6 +68,49 @@ uint32_t decode(const Rgba &c)
     return uint32_t(c.r) << 16 | uint32_t(c.g) << 8 | c.b;
 }
 
+// What decides the machine code Mesa builds for a scene at a draw: for each texture unit the
+// bound texture's format, power-of-two sides, wrap and filters, and the draw buffer's formats.
+struct DrawState {
+    std::array<std::array<GLint, 7>, 8> units{};
+    std::array<GLint, 3> buffer{};
+    bool operator==(const DrawState &) const = default;
+};
+
+DrawState sLastDraw;
+
+DrawState currentDrawState()
+{
+    auto powerOfTwo = [](GLint n) { return GLint(n > 0 && (n & (n - 1)) == 0); };
+    DrawState state;
+    for (GLuint unit = 0; unit < 8; ++unit) {
+        glActiveTexture(GL_TEXTURE0 + unit);
+        GLint id = 0, format = 0, w = 0, h = 0, wrapS = 0, wrapT = 0, minFilter = 0, magFilter = 0;
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &id);
+        if (id != 0) {
+            glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_INTERNAL_FORMAT, &format);
+            glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
+            glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
+            glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, &wrapS);
+            glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, &wrapT);
+            glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
+            glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &magFilter);
+        }
+        state.units[unit] = {format, powerOfTwo(w), powerOfTwo(h), wrapS, wrapT, minFilter, magFilter};
+    }
+    glActiveTexture(GL_TEXTURE0);
+    glGetIntegerv(GL_RED_BITS, &state.buffer[0]);
+    glGetIntegerv(GL_ALPHA_BITS, &state.buffer[1]);
+    glGetIntegerv(GL_DEPTH_BITS, &state.buffer[2]);
+    return state;
+}
+
+void GLAD_API_PTR recordingDrawArrays(GLenum mode, GLint first, GLsizei count)
+{
+    sLastDraw = currentDrawState();
+    static auto real = reinterpret_cast<PFNGLDRAWARRAYSPROC>(test::glProc("glDrawArrays"));
+    real(mode, first, count);
+}
+
 // One context for the whole suite: the scene pass does not depend on a fresh one.
 class PlayerGl : public ::testing::Test {
   protected:
@@ -80,7 +125,7 @@ class PlayerGl : public ::testing::Test {
         mContext = sContext;
         mContext->makeCurrent();
         setWindowMatrices(kSize, kSize);
-        mSceneFbo = gl::Fbo(kSize, kSize);
+        mSceneFbo = gl::Fbo(kSize, kSize, sceneBufferFormat());
         mSceneFbo.getTexture(0).setFlipped();
     }
     void TearDown() override { mSceneFbo = gl::Fbo(); }
@@ -286,4 +331,46 @@ TEST_F(PlayerGl, LoaderStopsWhileTheReadyQueueIsFull)
     stopper.join();
     EXPECT_EQ(loader.pending(), 0) << "the job that found no room was dropped";
     EXPECT_FALSE(readyQueue.hasRoom());
+}
+
+// The loader's warm-up draw is only worth its cost when the render context's first draw of
+// the scene finds the machine code built for the same state (Mesa keys it on the textures
+// on every unit and on the buffer formats): at each playlist position the warm-up, with its
+// stand-ins, must draw in the state the scene pass will draw in with the real images.
+TEST_F(PlayerGl, TheWarmUpDrawsInTheStateOfTheScenePass)
+{
+    const ImageSlots images = makeSlots();
+    const ImageSlots standIns = makeWarmUpStandIns(images);
+    const auto program = buildSceneProgramFromResources(kSolidScene);
+    SceneInputs inputs;
+    inputs.resolution = {kSize, kSize};
+    inputs.clock = secondsSinceStart;
+    inputs.images = &images;
+
+    // The render context as the show leaves it at each scene's first frame: every layout so
+    // far bound in turn, then the scene pass.
+    std::vector<DrawState> shown;
+    for (const PlaylistEntry &e : kPlaylist) {
+        bindChannels(images, e.timing.channelLayout);
+        test::GlOverride<PFNGLDRAWARRAYSPROC> spy(glad_glDrawArrays, recordingDrawArrays);
+        renderScene(mSceneFbo, program, inputs);
+        shown.push_back(sLastDraw);
+    }
+    for (const PlaylistEntry &e : kPlaylist) {
+        SCOPED_TRACE("position " + std::to_string(e.position));
+        // The loader's context starts from no bindings at all.
+        for (GLuint unit = 0; unit < 8; ++unit) {
+            glActiveTexture(GL_TEXTURE0 + unit);
+            glBindTexture(GL_TEXTURE_2D, 0);
+        }
+        glActiveTexture(GL_TEXTURE0);
+        {
+            test::GlOverride<PFNGLDRAWARRAYSPROC> spy(glad_glDrawArrays, recordingDrawArrays);
+            warmUpSceneProgram(program, &standIns, e.position);
+        }
+        const DrawState &expected = shown[size_t(e.position - 1)];
+        for (size_t unit = 0; unit < 8; ++unit)
+            EXPECT_EQ(sLastDraw.units[unit], expected.units[unit]) << "texture unit " << unit;
+        EXPECT_EQ(sLastDraw.buffer, expected.buffer) << "draw buffer formats";
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "framework/Rect.h"
 #include "framework/Vector.h"
+#include "framework/app/DisplayMode.h"
 
 #include <boost/filesystem/path.hpp>
 
@@ -55,9 +56,9 @@ class Platform {
     virtual void setPowerManagement(bool enabled) = 0;
 
     virtual std::vector<DisplayInfo> enumerateDisplays() = 0;
-    // Switch the primary display to width x height. Result codes as ChangeDisplaySettings
-    // gives them: 0 success, -1 the driver refused, -2 no such mode, others unknown.
-    virtual int changeDisplayMode(int32_t width, int32_t height) = 0;
+    // Switch the primary display to width x height: kDisplayChangeSuccessful,
+    // kDisplayChangeFailed when the driver refuses, kDisplayChangeBadMode for no such mode.
+    virtual DisplayChange changeDisplayMode(int32_t width, int32_t height) = 0;
     // Size of the primary display's mode as it is now (the one changeDisplayMode switches).
     virtual Vec2i getDesktopSize() = 0;
 

@@ -141,7 +141,7 @@ class FakePlatform : public Platform {
     int showCursor(bool show) override { return cursorCount += show ? 1 : -1; }
     void setPowerManagement(bool) override {}
     std::vector<DisplayInfo> enumerateDisplays() override { return displays; }
-    int changeDisplayMode(int32_t, int32_t) override { return 0; }
+    DisplayChange changeDisplayMode(int32_t, int32_t) override { return kDisplayChangeSuccessful; }
     Vec2i getDesktopSize() override { return desktop; }
     void showMessageBox(void *, const std::string &, const std::string &, MessageBoxIcon) override {}
 

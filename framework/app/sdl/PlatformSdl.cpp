@@ -285,7 +285,7 @@ std::vector<DisplayInfo> PlatformSdl::enumerateDisplays()
     return displays;
 }
 
-int PlatformSdl::changeDisplayMode(int32_t width, int32_t height)
+DisplayChange PlatformSdl::changeDisplayMode(int32_t width, int32_t height)
 {
     return xrandr::changePrimaryMode(width, height);
 }

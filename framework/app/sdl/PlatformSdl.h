@@ -24,7 +24,7 @@ class PlatformSdl : public Platform {
     int showCursor(bool show) override;
     void setPowerManagement(bool enabled) override;
     std::vector<DisplayInfo> enumerateDisplays() override;
-    int changeDisplayMode(int32_t width, int32_t height) override;
+    DisplayChange changeDisplayMode(int32_t width, int32_t height) override;
     Vec2i getDesktopSize() override;
     void showMessageBox(void *ownerNative, const std::string &title, const std::string &text,
                         MessageBoxIcon icon) override;

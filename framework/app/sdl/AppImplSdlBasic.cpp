@@ -1,7 +1,7 @@
 #include "framework/app/sdl/AppImplSdlBasic.h"
 
 #include "framework/app/AppBasic.h"
-#include "framework/app/sdl/AppImplSdlRendererGl.h"
+#include "framework/app/sdl/RendererGlImplSdl.h"
 #include "framework/app/sdl/KeyTranslationSdl.h"
 #include "framework/app/sdl/PlatformSdl.h"
 #include "framework/app/sdl/WindowImplSdl.h"
@@ -40,7 +40,7 @@ AppImplSdlBasic::~AppImplSdlBasic()
         sQueueLive = false;
     }
     destroyWindows();
-    AppImplSdlRendererGl::endVideoSession();
+    RendererGlImplSdl::endVideoSession();
     mPlatform->stopVideo();
 }
 
@@ -108,7 +108,7 @@ void AppImplSdlBasic::pumpEvents()
     SDL_Event event;
     while (SDL_PollEvent(&event))
         dispatch(event);
-    AppImplSdlRendererGl::destroyRetiredWindows();
+    RendererGlImplSdl::destroyRetiredWindows();
     checkQuitSignal();
 }
 

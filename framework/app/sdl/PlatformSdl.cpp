@@ -1,15 +1,13 @@
 #include "framework/app/sdl/PlatformSdl.h"
 
 #include "framework/app/sdl/AppImplSdlBasic.h"
-#include "framework/app/sdl/AppImplSdlRendererGl.h"
+#include "framework/app/sdl/RendererGlImplSdl.h"
 #include "framework/app/sdl/DisplayModeXrandr.h"
 #include "framework/app/sdl/X11Util.h"
-#include "framework/gl/VerticalSync.h"
 
 #include <SDL.h>
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
-#include <glad/gl.h>
 
 #include <pthread.h>
 #include <signal.h>
@@ -36,26 +34,6 @@ unsigned long sMessageBoxOwner = 0;
 std::string sMessageBoxTitle;
 
 std::terminate_handler sPreviousTerminate = nullptr;
-
-// GL entry points exist only with a current context: without one the loader reports none,
-// and glad leaves the call undone and tries again next time.
-GLADapiproc loadGlEntryPoint(const char *name)
-{
-    if (!SDL_GL_GetCurrentContext())
-        return nullptr;
-    return reinterpret_cast<GLADapiproc>(SDL_GL_GetProcAddress(name));
-}
-
-void setSwapInterval(int interval)
-{
-    if (SDL_GL_GetCurrentContext())
-        SDL_GL_SetSwapInterval(interval);
-}
-
-int getSwapInterval()
-{
-    return SDL_GL_GetCurrentContext() ? SDL_GL_GetSwapInterval() : 0;
-}
 
 // The message box runs in a helper process with its own connection; while it is open, a
 // quit signal closes it the way a window manager would, so the quit can go ahead.
@@ -155,9 +133,6 @@ PlatformSdl::PlatformSdl()
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
-
-    gladSetGLOnDemandLoader(loadGlEntryPoint);
-    gl::setSwapIntervalHooks(setSwapInterval, getSwapInterval);
 }
 
 bool PlatformSdl::quitSignalled()
@@ -198,7 +173,7 @@ std::unique_ptr<AppImplBasic> PlatformSdl::createAppImpl(AppBasic *app)
 
 std::unique_ptr<RendererGlImpl> PlatformSdl::createRendererGlImpl(RendererGl *renderer)
 {
-    return std::make_unique<AppImplSdlRendererGl>(renderer);
+    return std::make_unique<RendererGlImplSdl>(renderer);
 }
 
 void PlatformSdl::writeDebugOutput(std::string_view text)

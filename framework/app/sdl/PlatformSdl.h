@@ -10,8 +10,8 @@ namespace lume::app {
 
 // The Linux platform: SDL2 for windows, input, cursor, message box and monitors; XRandR for
 // display modes; standard error as the debug output. Created before the application's
-// settings run, it also turns SIGINT and SIGTERM into an orderly quit, makes Xlib safe for
-// the loader thread, and points the GL entry-point loader and the swap-interval hooks at SDL.
+// settings run, it also turns SIGINT and SIGTERM into an orderly quit and makes Xlib safe for
+// the loader thread.
 class PlatformSdl : public Platform {
   public:
     PlatformSdl();

@@ -4,7 +4,7 @@
 #include "framework/app/RendererGl.h"
 #include "framework/app/Window.h"
 #include "framework/app/sdl/AppImplSdlBasic.h"
-#include "framework/app/sdl/AppImplSdlRendererGl.h"
+#include "framework/app/sdl/RendererGlImplSdl.h"
 #include "framework/app/sdl/KeyTranslationSdl.h"
 
 #include <cmath>
@@ -34,7 +34,7 @@ WindowImplSdl::WindowImplSdl(const WindowFormat &format, const RendererRef &shar
     auto *gl = dynamic_cast<RendererGl *>(mRenderer.get());
     int32_t level = gl ? gl->getAntiAliasing() : 0;
     for (;;) {
-        AppImplSdlRendererGl::setPixelFormatAttributes(RendererGl::kSampleCounts[level]);
+        RendererGlImplSdl::setPixelFormatAttributes(RendererGl::kSampleCounts[level]);
         mWindow = SDL_CreateWindow(format.title.c_str(), rect.x1, rect.y1, rect.getWidth(), rect.getHeight(), flags);
         if (mWindow || level == 0)
             break;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "framework/app/KeyCodes.h"
 #include "framework/app/WindowFormat.h"
+
+#include <cstdint>
 
 #include <memory>
 #include <vector>
@@ -58,6 +61,12 @@ class AppImplBasic {
 
     double getNextFrameTime() const { return mNextFrameTime; }
 
+    // Held keys (by virtual-key code) and mouse buttons (MK_* bits), shared by all windows:
+    // the windows' input functions keep them, the backend corrects them when the system says
+    // otherwise (keys released while another program had the focus).
+    KeyState &keys() { return mKeys; }
+    uint32_t &mouseButtons() { return mMouseButtons; }
+
   protected:
     // A new platform window for `format` (whose renderer is set), sharing objects with
     // `sharedRenderer` when given. Never null: a window that could not be created natively
@@ -84,6 +93,8 @@ class AppImplBasic {
     double mNextFrameTime = 0.0;
     bool mFrameRateEnabled = true;
     std::vector<std::unique_ptr<WindowImpl>> mWindows;
+    KeyState mKeys;
+    uint32_t mMouseButtons = 0;
     WindowRef mActiveWindow;
     WindowRef mForegroundWindow;
 };

@@ -49,36 +49,45 @@ class FakeRenderer : public Renderer {
     Journal *mJournal;
 };
 
+// A window with no system behind it: the test plays the system, reporting through the input
+// functions the way a backend does.
 class FakeWindowImpl : public WindowImpl {
   public:
-    FakeWindowImpl(const WindowFormat &format, AppImplBasic *appImpl) : WindowImpl(format, appImpl)
+    FakeWindowImpl(const WindowFormat &format, AppImplBasic *appImpl, Journal *journal)
+        : WindowImpl(format, appImpl), mJournal(journal)
     {
         finishCreation();
     }
-    void setPos(const Vec2i &pos) override { mPos = pos; }
-    void setSize(const Vec2i &size) override { mSize = size; }
+    void setPos(const Vec2i &pos) override { recordPos(pos); }
+    void setSize(const Vec2i &size) override { inputResize(size); }
     std::string getTitle() const override { return mTitle; }
     void setTitle(const std::string &title) override { mTitle = title; }
-    void hide() override { mHidden = true; }
-    void show() override { mHidden = false; }
+    void hide() override { recordHidden(true); }
+    void show() override { recordHidden(false); }
     void *getNative() const override { return nullptr; }
     void redraw() override { paint(); }
     void destroyNative() override
     {
-        if (mRenderer)
-            mRenderer->kill();
+        if (getRenderer())
+            getRenderer()->kill();
     }
-    // What a platform does when the client area changes.
-    void sizeChanged(const Vec2i &size)
+
+    using WindowImpl::inputFocus;
+    using WindowImpl::inputKey;
+    using WindowImpl::inputMouseButton;
+    using WindowImpl::inputMouseMove;
+    using WindowImpl::inputResize;
+
+  protected:
+    void captureMouse(bool captured) override
     {
-        mSize = size;
-        if (mAppImpl->setupHasBeenCalled())
-            resizeNotify();
+        if (mJournal)
+            mJournal->add(captured ? "capture" : "release");
     }
-    Vec2i windowedPos() const { return mWindowedPos; }
 
   private:
     std::string mTitle;
+    Journal *mJournal;
 };
 
 // What a loop did, kept beyond the loop's own life.
@@ -96,11 +105,13 @@ class FakeAppImpl : public AppImplBasic {
 
     std::function<void()> onSleep, onPump;
     std::vector<FakeWindowImpl *> created;
+    // Where the windows note mouse capture and release; none when null.
+    Journal *captureJournal = nullptr;
 
   protected:
     std::unique_ptr<WindowImpl> createWindowImpl(const WindowFormat &format, const RendererRef &) override
     {
-        auto window = std::make_unique<FakeWindowImpl>(format, this);
+        auto window = std::make_unique<FakeWindowImpl>(format, this, captureJournal);
         created.push_back(window.get());
         return window;
     }

@@ -276,7 +276,7 @@ TEST_F(LoopTest, SamplesTheFrameRateOncePerInterval)
 TEST_F(LoopTest, ResizeBeforeSetupHasReturnedIsHeldBack)
 {
     makeApp();
-    app->onSetup = [&] { scope.platform->lastImpl->created[0]->sizeChanged({800, 600}); };
+    app->onSetup = [&] { scope.platform->lastImpl->created[0]->inputResize({800, 600}); };
     quitAfter(1);
     launch();
     const auto &e = scope.journal.entries;

@@ -130,12 +130,12 @@ void AppImplSdlBasic::syncKeyState()
     int count = 0;
     const Uint8 *state = SDL_GetKeyboardState(&count);
     const bool numLock = SDL_GetModState() & KMOD_NUM;
-    mKeys.clear();
+    keys().clear();
     for (int sc = 0; sc < count; ++sc) {
         if (!state[sc])
             continue;
         const auto scancode = static_cast<SDL_Scancode>(sc);
-        mKeys.setDown(sdl::sidedVirtualKeyFor(scancode, SDL_GetKeyFromScancode(scancode), numLock), true);
+        keys().setDown(sdl::sidedVirtualKeyFor(scancode, SDL_GetKeyFromScancode(scancode), numLock), true);
     }
 }
 
@@ -181,7 +181,7 @@ void AppImplSdlBasic::dispatch(const SDL_Event &event)
     } else if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) {
         // Keep the held-key record right even for keys no window takes.
         const bool numLock = event.key.keysym.mod & KMOD_NUM;
-        mKeys.setDown(sdl::sidedVirtualKeyFor(event.key.keysym.scancode, event.key.keysym.sym, numLock),
+        keys().setDown(sdl::sidedVirtualKeyFor(event.key.keysym.scancode, event.key.keysym.sym, numLock),
                       event.type == SDL_KEYDOWN);
     }
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "framework/app/AppImplBasic.h"
-#include "framework/app/KeyCodes.h"
 
 #include <SDL.h>
 
@@ -17,10 +16,6 @@ class AppImplSdlBasic : public AppImplBasic {
   public:
     AppImplSdlBasic(AppBasic *app, PlatformSdl *platform);
     ~AppImplSdlBasic() override;
-
-    // Held keys (by virtual-key code) and mouse buttons (MK_* bits), shared by all windows.
-    KeyState &keys() { return mKeys; }
-    uint32_t &mouseButtons() { return mMouseButtons; }
 
     // Wakes a wait for events from another thread.
     static void wakeEventLoop();
@@ -42,8 +37,6 @@ class AppImplSdlBasic : public AppImplBasic {
     void syncKeyState();
 
     PlatformSdl *mPlatform;
-    KeyState mKeys;
-    uint32_t mMouseButtons = 0;
 };
 
 } // namespace lume::app

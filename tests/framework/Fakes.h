@@ -92,12 +92,17 @@ class FakeWindowImpl : public WindowImpl {
 
 // What a loop did, kept beyond the loop's own life.
 struct LoopRecord {
+    // Per paced frame, how long the loop waited in all (event waits and the precise sleep).
     std::vector<double> sleeps;
+    // Every deadline given to the event wait and to the precise sleep, in order.
+    std::vector<double> eventWaitDeadlines, sleepDeadlines;
     int pumps = 0;
     double lastNextFrameTime = 0.0;
 };
 
-// Waits by moving the fake clock; input is whatever the test scripts into onSleep/onPump.
+// A backend with nothing behind it: waiting moves the fake clock to the deadline, input is
+// whatever the test scripts into onSleep (once per paced frame, as its wait begins) and
+// onPump, and an outside quit request is a flag.
 class FakeAppImpl : public AppImplBasic {
   public:
     FakeAppImpl(AppBasic *app, FakeClock *clock, LoopRecord *record) : AppImplBasic(app), mClock(clock), mRecord(record) {}
@@ -107,6 +112,8 @@ class FakeAppImpl : public AppImplBasic {
     std::vector<FakeWindowImpl *> created;
     // Where the windows note mouse capture and release; none when null.
     Journal *captureJournal = nullptr;
+    // What quitRequested answers: a signal or the session ending, from outside.
+    bool externalQuit = false;
 
   protected:
     std::unique_ptr<WindowImpl> createWindowImpl(const WindowFormat &format, const RendererRef &) override
@@ -115,23 +122,48 @@ class FakeAppImpl : public AppImplBasic {
         created.push_back(window.get());
         return window;
     }
-    void sleep(double seconds) override
-    {
-        mRecord->sleeps.push_back(seconds);
-        if (onSleep)
-            onSleep();
-        mClock->advance(seconds);
-    }
     void pumpEvents() override
     {
         ++mRecord->pumps;
         if (onPump)
             onPump();
     }
+    void waitEvents(double deadline) override
+    {
+        mRecord->eventWaitDeadlines.push_back(deadline);
+        beginWait();
+        advanceTo(deadline);
+    }
+    void sleepUntil(double deadline) override
+    {
+        mRecord->sleepDeadlines.push_back(deadline);
+        beginWait();
+        mRecord->sleeps.push_back(deadline - mWaitStart);
+        mWaiting = false;
+        advanceTo(deadline);
+    }
+    bool quitRequested() const override { return externalQuit; }
 
   private:
+    void beginWait()
+    {
+        if (mWaiting)
+            return;
+        mWaiting = true;
+        mWaitStart = now();
+        if (onSleep)
+            onSleep();
+    }
+    void advanceTo(double deadline)
+    {
+        if (deadline > now())
+            mClock->advance(deadline - now());
+    }
+
     FakeClock *mClock;
     LoopRecord *mRecord;
+    bool mWaiting = false;
+    double mWaitStart = 0.0;
 };
 
 class FakePlatform : public Platform {

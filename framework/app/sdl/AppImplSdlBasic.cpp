@@ -60,47 +60,9 @@ std::unique_ptr<WindowImpl> AppImplSdlBasic::createWindowImpl(const WindowFormat
     return std::make_unique<WindowImplSdl>(format, sharedRenderer, this);
 }
 
-void AppImplSdlBasic::checkQuitSignal()
+bool AppImplSdlBasic::quitRequested() const
 {
-    if (PlatformSdl::quitSignalled())
-        quit();
-}
-
-void AppImplSdlBasic::sleep(double seconds)
-{
-    using Clock = std::chrono::steady_clock;
-    if (seconds < 1e-7)
-        return;
-    checkQuitSignal();
-    if (shouldQuit())
-        return;
-    const Clock::time_point due = Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                                                     std::chrono::duration<double>(seconds));
-    // Input stays live while the loop idles: wait for events in millisecond steps until just
-    // before the due time...
-    for (;;) {
-        const double remaining = std::chrono::duration<double>(due - Clock::now()).count();
-        const int waitMs = static_cast<int>((remaining - kPreciseSleepMargin) * 1000.0);
-        if (waitMs <= 0)
-            break;
-        SDL_Event event;
-        if (SDL_WaitEventTimeout(&event, waitMs)) {
-            dispatch(event);
-            pumpEvents();
-            if (shouldQuit())
-                return;
-        }
-        checkQuitSignal();
-        if (shouldQuit())
-            return;
-    }
-    // ...then sleep to the due time itself, which the event wait cannot hit precisely.
-    const auto sinceEpoch = std::chrono::duration_cast<std::chrono::nanoseconds>(due.time_since_epoch()).count();
-    timespec target;
-    target.tv_sec = static_cast<time_t>(sinceEpoch / 1000000000);
-    target.tv_nsec = static_cast<long>(sinceEpoch % 1000000000);
-    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &target, nullptr) == EINTR) {
-    }
+    return PlatformSdl::quitSignalled();
 }
 
 void AppImplSdlBasic::pumpEvents()
@@ -109,7 +71,29 @@ void AppImplSdlBasic::pumpEvents()
     while (SDL_PollEvent(&event))
         dispatch(event);
     RendererGlImplSdl::destroyRetiredWindows();
-    checkQuitSignal();
+}
+
+void AppImplSdlBasic::waitEvents(double deadline)
+{
+    const int waitMs = static_cast<int>((deadline - now()) * 1000.0);
+    SDL_Event event;
+    if (waitMs > 0 && SDL_WaitEventTimeout(&event, waitMs)) {
+        dispatch(event);
+        pumpEvents();
+    }
+}
+
+void AppImplSdlBasic::sleepUntil(double deadline)
+{
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point due =
+        Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(deadline - now()));
+    const auto sinceEpoch = std::chrono::duration_cast<std::chrono::nanoseconds>(due.time_since_epoch()).count();
+    timespec target;
+    target.tv_sec = static_cast<time_t>(sinceEpoch / 1000000000);
+    target.tv_nsec = static_cast<long>(sinceEpoch % 1000000000);
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &target, nullptr) == EINTR) {
+    }
 }
 
 WindowImplSdl *AppImplSdlBasic::findWindow(uint32_t windowId) const

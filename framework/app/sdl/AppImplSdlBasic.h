@@ -20,19 +20,18 @@ class AppImplSdlBasic : public AppImplBasic {
     // Wakes a wait for events from another thread.
     static void wakeEventLoop();
 
-    // How long before the due time the event wait hands over to the precise sleep.
-    static constexpr double kPreciseSleepMargin = 0.0015;
-
   protected:
     std::unique_ptr<WindowImpl> createWindowImpl(const WindowFormat &format, const RendererRef &sharedRenderer) override;
-    // Waits for events until shortly before the due time, dispatching each as it comes,
-    // then sleeps to the due time exactly. Returns early once quit has been asked for.
-    void sleep(double seconds) override;
     void pumpEvents() override;
+    // SDL_WaitEventTimeout, then whatever else is pending.
+    void waitEvents(double deadline) override;
+    // clock_nanosleep to the deadline on the monotonic clock.
+    void sleepUntil(double deadline) override;
+    // SIGINT or SIGTERM has arrived (PlatformSdl).
+    bool quitRequested() const override;
 
   private:
     void dispatch(const SDL_Event &event);
-    void checkQuitSignal();
     WindowImplSdl *findWindow(uint32_t windowId) const;
     void syncKeyState();
 

@@ -2,7 +2,6 @@
 
 #include "framework/app/Platform.h"
 
-#include <atomic>
 #include <mutex>
 #include <string>
 
@@ -12,6 +11,10 @@ namespace lume::app {
 // display modes; standard error as the debug output. Created before the application's
 // settings run, it also turns SIGINT and SIGTERM into an orderly quit and makes Xlib safe for
 // the loader thread.
+//
+// One file per area, as every backend has them: PlatformSdl.cpp (process, cursor, power,
+// video), SignalsSdl.cpp (quit signals, the desktop mode on abnormal ends), DisplaysSdl.cpp
+// (monitors and modes), MessageBoxSdl.cpp; the GL context is RendererGlImplSdl.
 class PlatformSdl : public Platform {
   public:
     PlatformSdl();
@@ -39,6 +42,13 @@ class PlatformSdl : public Platform {
     static bool quitSignalled();
 
   private:
+    // SIGINT and SIGTERM go to a thread of their own from now on (SignalsSdl.cpp), and the
+    // desktop mode comes back from std::terminate.
+    static void takeQuitSignals();
+    // Closes the message box open in the helper process, if any, so that a quit can go ahead
+    // (MessageBoxSdl.cpp; called from the quit-signal thread).
+    static void closeOpenMessageBox();
+
     void applyCursor();
 
     std::mutex mMutex;

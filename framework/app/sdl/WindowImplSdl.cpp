@@ -3,13 +3,13 @@
 #include "framework/app/AppBasic.h"
 #include "framework/app/RendererGl.h"
 #include "framework/app/Window.h"
-#include "framework/app/sdl/AppImplSdlBasic.h"
+#include "framework/app/sdl/AppImplSdl.h"
 #include "framework/app/sdl/KeyTranslationSdl.h"
 #include "framework/app/sdl/RendererGlImplSdl.h"
 
 namespace lume::app {
 
-WindowImplSdl::WindowImplSdl(const WindowFormat &format, const RendererRef &sharedRenderer, AppImplSdlBasic *appImpl)
+WindowImplSdl::WindowImplSdl(const WindowFormat &format, const RendererRef &sharedRenderer, AppImplSdl *appImpl)
     : WindowImpl(format, appImpl)
 {
     const Vec2i pos = getPos(), size = getSize();

@@ -11,7 +11,7 @@
 
 namespace lume::app {
 
-class AppImplSdlBasic;
+class AppImplSdl;
 
 // A window on SDL: created hidden with an OpenGL drawable, its renderer attached, then
 // shown and given the focus. Reports SDL's events through WindowImpl's input functions:
@@ -19,7 +19,7 @@ class AppImplSdlBasic;
 // pixels, a drop's files gathered into one report.
 class WindowImplSdl : public WindowImpl {
   public:
-    WindowImplSdl(const WindowFormat &format, const RendererRef &sharedRenderer, AppImplSdlBasic *appImpl);
+    WindowImplSdl(const WindowFormat &format, const RendererRef &sharedRenderer, AppImplSdl *appImpl);
     ~WindowImplSdl() override;
 
     void setPos(const Vec2i &pos) override;

@@ -11,11 +11,12 @@ namespace lume::app {
 class PlatformSdl;
 class WindowImplSdl;
 
-// The main loop's platform side on SDL: windows, the event pump and the wait between frames.
-class AppImplSdlBasic : public AppImplBasic {
+// The main loop's SDL side: windows, the event pump, the event wait and the precise sleep the
+// portable pacing is built on, and the quit signal as an outside quit request.
+class AppImplSdl : public AppImplBasic {
   public:
-    AppImplSdlBasic(AppBasic *app, PlatformSdl *platform);
-    ~AppImplSdlBasic() override;
+    AppImplSdl(AppBasic *app, PlatformSdl *platform);
+    ~AppImplSdl() override;
 
     // Wakes a wait for events from another thread.
     static void wakeEventLoop();

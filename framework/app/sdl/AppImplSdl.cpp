@@ -1,9 +1,9 @@
-#include "framework/app/sdl/AppImplSdlBasic.h"
+#include "framework/app/sdl/AppImplSdl.h"
 
 #include "framework/app/AppBasic.h"
-#include "framework/app/sdl/RendererGlImplSdl.h"
 #include "framework/app/sdl/KeyTranslationSdl.h"
 #include "framework/app/sdl/PlatformSdl.h"
+#include "framework/app/sdl/RendererGlImplSdl.h"
 #include "framework/app/sdl/WindowImplSdl.h"
 
 #include <time.h>
@@ -24,7 +24,7 @@ Uint32 sWakeEventType = 0;
 
 } // namespace
 
-AppImplSdlBasic::AppImplSdlBasic(AppBasic *app, PlatformSdl *platform) : AppImplBasic(app), mPlatform(platform)
+AppImplSdl::AppImplSdl(AppBasic *app, PlatformSdl *platform) : AppImplBasic(app), mPlatform(platform)
 {
     mPlatform->startVideo();
     std::lock_guard lock(sQueueMutex);
@@ -33,7 +33,7 @@ AppImplSdlBasic::AppImplSdlBasic(AppBasic *app, PlatformSdl *platform) : AppImpl
     sQueueLive = true;
 }
 
-AppImplSdlBasic::~AppImplSdlBasic()
+AppImplSdl::~AppImplSdl()
 {
     {
         std::lock_guard lock(sQueueMutex);
@@ -44,7 +44,7 @@ AppImplSdlBasic::~AppImplSdlBasic()
     mPlatform->stopVideo();
 }
 
-void AppImplSdlBasic::wakeEventLoop()
+void AppImplSdl::wakeEventLoop()
 {
     std::lock_guard lock(sQueueMutex);
     if (!sQueueLive || sWakeEventType == static_cast<Uint32>(-1))
@@ -54,18 +54,18 @@ void AppImplSdlBasic::wakeEventLoop()
     SDL_PushEvent(&event);
 }
 
-std::unique_ptr<WindowImpl> AppImplSdlBasic::createWindowImpl(const WindowFormat &format,
+std::unique_ptr<WindowImpl> AppImplSdl::createWindowImpl(const WindowFormat &format,
                                                               const RendererRef &sharedRenderer)
 {
     return std::make_unique<WindowImplSdl>(format, sharedRenderer, this);
 }
 
-bool AppImplSdlBasic::quitRequested() const
+bool AppImplSdl::quitRequested() const
 {
     return PlatformSdl::quitSignalled();
 }
 
-void AppImplSdlBasic::pumpEvents()
+void AppImplSdl::pumpEvents()
 {
     SDL_Event event;
     while (SDL_PollEvent(&event))
@@ -73,7 +73,7 @@ void AppImplSdlBasic::pumpEvents()
     RendererGlImplSdl::destroyRetiredWindows();
 }
 
-void AppImplSdlBasic::waitEvents(double deadline)
+void AppImplSdl::waitEvents(double deadline)
 {
     const int waitMs = static_cast<int>((deadline - now()) * 1000.0);
     SDL_Event event;
@@ -83,7 +83,7 @@ void AppImplSdlBasic::waitEvents(double deadline)
     }
 }
 
-void AppImplSdlBasic::sleepUntil(double deadline)
+void AppImplSdl::sleepUntil(double deadline)
 {
     using Clock = std::chrono::steady_clock;
     const Clock::time_point due =
@@ -96,11 +96,11 @@ void AppImplSdlBasic::sleepUntil(double deadline)
     }
 }
 
-WindowImplSdl *AppImplSdlBasic::findWindow(uint32_t windowId) const
+WindowImplSdl *AppImplSdl::findWindow(uint32_t windowId) const
 {
     if (!windowId)
         return nullptr;
-    for (const auto &window : const_cast<AppImplSdlBasic *>(this)->windows()) {
+    for (const auto &window : const_cast<AppImplSdl *>(this)->windows()) {
         auto *sdlWindow = static_cast<WindowImplSdl *>(window.get());
         if (sdlWindow->getWindowId() == windowId)
             return sdlWindow;
@@ -108,7 +108,7 @@ WindowImplSdl *AppImplSdlBasic::findWindow(uint32_t windowId) const
     return nullptr;
 }
 
-void AppImplSdlBasic::syncKeyState()
+void AppImplSdl::syncKeyState()
 {
     // Keys released while another program had the focus never sent a key-up here.
     int count = 0;
@@ -123,7 +123,7 @@ void AppImplSdlBasic::syncKeyState()
     }
 }
 
-void AppImplSdlBasic::dispatch(const SDL_Event &event)
+void AppImplSdl::dispatch(const SDL_Event &event)
 {
     uint32_t windowId = 0;
     switch (event.type) {

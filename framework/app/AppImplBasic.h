@@ -4,7 +4,6 @@
 #include "framework/app/WindowFormat.h"
 
 #include <cstdint>
-
 #include <memory>
 #include <vector>
 

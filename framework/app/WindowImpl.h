@@ -109,7 +109,7 @@ class WindowImpl {
 
     // Keeps mouse input coming to this window while a button is held, also outside it (the
     // inputs above ask for it). Nothing where the system does it by itself.
-    virtual void captureMouse(bool captured) { (void)captured; }
+    virtual void captureMouse(bool /*captured*/) {}
 
   private:
     // The mouse message's MK_* flags: held buttons, Shift and Control.

@@ -6,6 +6,7 @@
 #include "app/SceneTimeline.h"
 #include "framework/Vector.h"
 #include "framework/app/AppBasic.h"
+#include "framework/app/DisplayMode.h"
 #include "framework/gl/Fbo.h"
 
 #include <boost/filesystem/path.hpp>
@@ -46,15 +47,15 @@ class FraglumeApp : public AppBasic {
     void prepareSettings(Settings *settings) override;
 
     // Switches the primary display to width x height; writes one console line for a code
-    // other than 0 and returns the code.
-    int32_t changeDisplayMode(int32_t width, int32_t height);
+    // other than success and returns the code.
+    DisplayChange changeDisplayMode(int32_t width, int32_t height);
     // Shows the printf-style message (at most 4096 bytes with its terminating zero) in a
     // modal "Fatal Error" box, then asks the application to quit. A second call while the
     // box is open is dropped.
     void fatalError(const char *format, ...) __attribute__((format(printf, 2, 3)));
 
     // The console line for a display-mode result code.
-    static const char *displayChangeMessage(int32_t code);
+    static const char *displayChangeMessage(DisplayChange code);
 
   protected:
     // The music's and the loader's steps of shutdown (their own files): music stopped and

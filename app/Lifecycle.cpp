@@ -63,13 +63,13 @@ std::string replaceMalformed(const std::string &text)
 
 } // namespace
 
-const char *FraglumeApp::displayChangeMessage(int32_t code)
+const char *FraglumeApp::displayChangeMessage(DisplayChange code)
 {
     switch (code) {
-    case -6: return "The settings change was unsuccessful because the system is DualView capable.";
-    case -3: return "Unable to write settings to the registry.";
-    case -2: return "The graphics mode is not supported.";
-    case -1: return "The display driver failed the specified graphics mode.";
+    case kDisplayChangeBadDualView: return "The settings change was unsuccessful because the system is DualView capable.";
+    case kDisplayChangeNotUpdated: return "Unable to write settings to the registry.";
+    case kDisplayChangeBadMode: return "The graphics mode is not supported.";
+    case kDisplayChangeFailed: return "The display driver failed the specified graphics mode.";
     default: return "Unable to change screen resolution due to unknown error.";
     }
 }
@@ -81,13 +81,13 @@ void FraglumeApp::prepareSettings(Settings *settings)
     mDesktopHeight = desktop.y;
 
     WindowFormat &format = settings->defaultWindowFormat;
-    if (changeDisplayMode(1920, 1080) == 0) {
+    if (changeDisplayMode(1920, 1080) == kDisplayChangeSuccessful) {
         settings->setFrameRate(500.0f);
         format.size = {1920, 1080};
-    } else if (changeDisplayMode(1280, 768) == 0) {
+    } else if (changeDisplayMode(1280, 768) == kDisplayChangeSuccessful) {
         settings->setFrameRate(60.0f);
         format.size = {1280, 768};
-    } else if (changeDisplayMode(640, 480) == 0) {
+    } else if (changeDisplayMode(640, 480) == kDisplayChangeSuccessful) {
         settings->setFrameRate(60.0f);
         format.size = {640, 480};
     } else {
@@ -104,10 +104,10 @@ void FraglumeApp::prepareSettings(Settings *settings)
     gl::enableVerticalSync(true);
 }
 
-int32_t FraglumeApp::changeDisplayMode(int32_t width, int32_t height)
+DisplayChange FraglumeApp::changeDisplayMode(int32_t width, int32_t height)
 {
-    const int32_t code = switchPrimaryDisplayMode(width, height);
-    if (code != 0)
+    const DisplayChange code = switchPrimaryDisplayMode(width, height);
+    if (code != kDisplayChangeSuccessful)
         console() << "Error " << code << " occurred. " << displayChangeMessage(code) << "\n";
     return code;
 }

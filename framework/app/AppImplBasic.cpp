@@ -88,11 +88,44 @@ void AppImplBasic::runLoop()
         const bool validRate = mFrameRate > 0.0f && std::isfinite(mFrameRate);
         if (validRate)
             mNextFrameTime = FramePacing::nextFrameTime(mNextFrameTime, now, 1.0 / mFrameRate);
-        if (validRate && mFrameRateEnabled && mNextFrameTime > now)
-            sleep(mNextFrameTime - now);
-        else
+        if (validRate && mFrameRateEnabled && mNextFrameTime > now) {
+            waitUntil(mNextFrameTime);
+        } else {
             pumpEvents();
+            checkQuitRequest();
+        }
     }
+}
+
+double AppImplBasic::now() const
+{
+    return mApp->getElapsedSeconds();
+}
+
+void AppImplBasic::checkQuitRequest()
+{
+    if (quitRequested())
+        mShouldQuit = true;
+}
+
+void AppImplBasic::waitUntil(double due)
+{
+    if (due - now() < 1e-7)
+        return;
+    checkQuitRequest();
+    if (mShouldQuit)
+        return;
+    // Input stays live while the loop idles (Escape is handled inside the wait): wait for
+    // events until just before the due time...
+    const double handOver = due - kPreciseSleepMargin;
+    while (handOver - now() >= 0.001) {
+        waitEvents(handOver);
+        checkQuitRequest();
+        if (mShouldQuit)
+            return;
+    }
+    // ...then sleep to the due time itself, which the event wait cannot hit precisely.
+    sleepUntil(due);
 }
 
 void AppImplBasic::setFrameRate(float frameRate)

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "framework/app/KeyCodes.h"
 #include "framework/app/WindowFormat.h"
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -20,9 +22,10 @@ struct FramePacing {
     static double nextFrameTime(double nextFrameTime, double now, double secondsPerFrame);
 };
 
-// The application implementation: owns the windows and runs the main loop. The loop and the
-// window bookkeeping are the same on every platform; a backend supplies the windows, the
-// event pump and the wait between frames.
+// The application implementation: owns the windows and runs the main loop. The loop, its
+// pacing and the window bookkeeping are the same on every platform; a backend supplies the
+// windows, the event pump, the two waits the pacing is built on, and the word that the
+// process has been asked to end from outside.
 class AppImplBasic {
   public:
     explicit AppImplBasic(AppBasic *app);
@@ -58,17 +61,36 @@ class AppImplBasic {
 
     double getNextFrameTime() const { return mNextFrameTime; }
 
+    // How long before the due time the wait for events hands over to the precise sleep:
+    // event waits count whole milliseconds and wake late by about as much.
+    static constexpr double kPreciseSleepMargin = 0.0015;
+
+    // Held keys (by virtual-key code) and mouse buttons (MK_* bits), shared by all windows:
+    // the windows' input functions keep them, the backend corrects them when the system says
+    // otherwise (keys released while another program had the focus).
+    KeyState &keys() { return mKeys; }
+    uint32_t &mouseButtons() { return mMouseButtons; }
+
   protected:
     // A new platform window for `format` (whose renderer is set), sharing objects with
     // `sharedRenderer` when given. Never null: a window that could not be created natively
     // still exists, without a context.
     virtual std::unique_ptr<WindowImpl> createWindowImpl(const WindowFormat &format,
                                                          const RendererRef &sharedRenderer) = 0;
-    // Waits `seconds` while dispatching input as it arrives; returns early once quit has
-    // been requested.
-    virtual void sleep(double seconds) = 0;
+    // The loop's clock, in seconds: the application's elapsed time. The deadlines below are
+    // on it.
+    double now() const;
     // Dispatches every pending event without waiting.
     virtual void pumpEvents() = 0;
+    // Waits for events until `deadline` at the latest, dispatching what arrives; may return
+    // once something has been dispatched. Waits whole milliseconds (rounded down), so the
+    // loop calls it only with at least one left.
+    virtual void waitEvents(double deadline) = 0;
+    // Sleeps until `deadline` as precisely as the system can, dispatching nothing.
+    virtual void sleepUntil(double deadline) = 0;
+    // Whether the process has been asked to end from outside (a signal, the session ending).
+    // Asked after every pump and wait; a request must also wake a wait in progress.
+    virtual bool quitRequested() const = 0;
     // Destroys all windows (the backend calls it before it shuts its platform layer down).
     void destroyWindows();
 
@@ -76,6 +98,10 @@ class AppImplBasic {
 
   private:
     void runLoop();
+    // Until `due`: events dispatched as they come, then the precise sleep. Returns early
+    // once quit has been asked for.
+    void waitUntil(double due);
+    void checkQuitRequest();
 
     float mFrameRate = 60.0f;
     bool mSetupHasBeenCalled = false;
@@ -84,6 +110,8 @@ class AppImplBasic {
     double mNextFrameTime = 0.0;
     bool mFrameRateEnabled = true;
     std::vector<std::unique_ptr<WindowImpl>> mWindows;
+    KeyState mKeys;
+    uint32_t mMouseButtons = 0;
     WindowRef mActiveWindow;
     WindowRef mForegroundWindow;
 };

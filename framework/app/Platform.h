@@ -2,6 +2,7 @@
 
 #include "framework/Rect.h"
 #include "framework/Vector.h"
+#include "framework/app/DisplayMode.h"
 
 #include <boost/filesystem/path.hpp>
 
@@ -30,7 +31,8 @@ enum class MessageBoxIcon { None, Information, Warning, Error };
 
 // What the portable framework needs from the operating system. One instance per process,
 // created on first use by the backend compiled into the program (createDefaultPlatform);
-// tests install their own before anything asks for it.
+// tests install their own before anything asks for it. BACKENDS.md has the whole contract a
+// backend meets (this class, AppImplBasic, WindowImpl, RendererGlImpl), with the threads.
 class Platform {
   public:
     virtual ~Platform() = default;
@@ -43,7 +45,8 @@ class Platform {
     virtual std::unique_ptr<AppImplBasic> createAppImpl(AppBasic *app) = 0;
     virtual std::unique_ptr<RendererGlImpl> createRendererGlImpl(RendererGl *renderer) = 0;
 
-    // Where the console stream's text goes when it is flushed.
+    // Where the console stream's text goes when it is flushed. Any thread, also while the
+    // process exits.
     virtual void writeDebugOutput(std::string_view text) = 0;
     // A console window for consoleWindowEnabled; a no-op where the process already has one.
     virtual void openConsoleWindow() {}
@@ -55,14 +58,16 @@ class Platform {
     virtual void setPowerManagement(bool enabled) = 0;
 
     virtual std::vector<DisplayInfo> enumerateDisplays() = 0;
-    // Switch the primary display to width x height. Result codes as ChangeDisplaySettings
-    // gives them: 0 success, -1 the driver refused, -2 no such mode, others unknown.
-    virtual int changeDisplayMode(int32_t width, int32_t height) = 0;
+    // Switch the primary display to width x height: kDisplayChangeSuccessful,
+    // kDisplayChangeFailed when the driver refuses, kDisplayChangeBadMode for no such mode.
+    virtual DisplayChange changeDisplayMode(int32_t width, int32_t height) = 0;
     // Size of the primary display's mode as it is now (the one changeDisplayMode switches).
     virtual Vec2i getDesktopSize() = 0;
 
-    // A modal box with one OK button; blocks until the user closes it. `ownerNative` is the
-    // native handle of the owning window or null.
+    // A modal box with one OK button; blocks until the user closes it, or until an outside
+    // quit request closes it. After such a request, or where no box can be shown, the text
+    // goes to the debug output instead. `ownerNative` is the native handle of the owning
+    // window or null.
     virtual void showMessageBox(void *ownerNative, const std::string &title, const std::string &text,
                                 MessageBoxIcon icon) = 0;
 };

@@ -7,7 +7,7 @@
 
 namespace lume::app {
 
-int32_t switchPrimaryDisplayMode(int32_t width, int32_t height)
+DisplayChange switchPrimaryDisplayMode(int32_t width, int32_t height)
 {
     return platform().changeDisplayMode(width, height);
 }

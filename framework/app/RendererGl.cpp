@@ -3,6 +3,7 @@
 #include "framework/Rect.h"
 #include "framework/app/Platform.h"
 #include "framework/app/WindowImpl.h"
+#include "framework/gl/EntryPoints.h"
 #include "framework/gl/Matrices.h"
 
 #include <algorithm>
@@ -11,7 +12,10 @@ namespace lume::app {
 
 RendererGl::RendererGl(int32_t antiAliasing) : mAntiAliasing(std::clamp(antiAliasing, 0, kMaxAntiAliasing)) {}
 
-RendererGl::~RendererGl() = default;
+RendererGl::~RendererGl()
+{
+    kill();
+}
 
 RendererRef RendererGl::clone() const
 {
@@ -29,16 +33,33 @@ void RendererGl::attachWindow(App *app, WindowImpl *window, const RendererRef &s
         mImpl = platform().createRendererGlImpl(this);
     RendererGlImpl *shareWith = nullptr;
     if (auto *other = dynamic_cast<RendererGl *>(sharedRenderer.get()))
-        shareWith = other->mImpl.get();
+        shareWith = other->mHasContext ? other->mImpl.get() : nullptr;
     // The window code does not look at the result: a window without a context simply
     // draws nothing, and the backend has said why on the console.
-    mImpl->initialize(window, shareWith);
+    mHasContext = mImpl->initialize(window, shareWith);
+    if (!mHasContext)
+        return;
+    madeCurrent();
+    // Every GL entry point bound now, on this thread, before a loader thread exists: bound
+    // lazily, the first call from either thread would write the shared pointer under the
+    // other. A context sharing objects with one that bound them has the same entry points.
+    if (!shareWith)
+        gl::bindEntryPoints(gl::loadFromCurrentContext);
 }
 
 void RendererGl::kill()
 {
-    if (mImpl)
-        mImpl->kill();
+    if (!mImpl)
+        return;
+    if (gl::getCurrentContext() == mImpl.get())
+        gl::makeContextCurrent(nullptr);
+    mImpl->kill();
+    mHasContext = false;
+}
+
+void RendererGl::madeCurrent()
+{
+    gl::makeContextCurrent(mImpl.get());
 }
 
 void RendererGl::startDraw()
@@ -54,8 +75,10 @@ void RendererGl::finishDraw()
 
 void RendererGl::makeCurrentContext()
 {
-    if (mImpl)
-        mImpl->makeCurrentContext();
+    if (!mHasContext)
+        return;
+    mImpl->makeCurrentContext();
+    madeCurrent();
 }
 
 void RendererGl::defaultResize()
@@ -76,7 +99,11 @@ void RendererGl::defaultResize()
 
 std::unique_ptr<SharedContext> RendererGl::createSharedContext()
 {
-    return mImpl ? mImpl->createSharedContext() : nullptr;
+    if (!mHasContext)
+        return nullptr;
+    std::unique_ptr<SharedContext> shared = mImpl->createSharedContext();
+    madeCurrent();
+    return shared;
 }
 
 } // namespace lume::app

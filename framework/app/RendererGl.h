@@ -2,6 +2,7 @@
 
 #include "framework/Vector.h"
 #include "framework/app/Renderer.h"
+#include "framework/gl/Context.h"
 
 #include <cstdint>
 #include <memory>
@@ -22,19 +23,24 @@ class SharedContext {
     virtual void release() = 0;
 };
 
-// The platform side of a RendererGl: pixel format, context, swap.
-class RendererGlImpl {
+// The backend's OpenGL context of one window: pixel format, context, swap, and the context's
+// own GL duties (gl::Context: entry points and swap interval). RendererGl calls it on the
+// thread that owns the window and records which context is current (gl::makeContextCurrent),
+// so none of these needs to.
+class RendererGlImpl : public gl::Context {
   public:
-    virtual ~RendererGlImpl() = default;
-
     // Creates the window's context (sharing objects with `sharedWith` when given) and leaves
-    // it current on the calling thread. False when the window cannot have one.
+    // it current on the calling thread. False when the window cannot have one; the backend
+    // has then said why on the console.
     virtual bool initialize(WindowImpl *window, RendererGlImpl *sharedWith) = 0;
+    // Ends the context (no longer current on the calling thread); initialize may follow.
     virtual void kill() = 0;
     virtual void makeCurrentContext() = 0;
     virtual void swapBuffers() = 0;
     // The drawable's size in pixels.
     virtual Vec2i getDrawableSize() const = 0;
+    // A context sharing this one's objects, on a drawable of its own; this context is current
+    // again when it returns. Null when none can be made.
     virtual std::unique_ptr<SharedContext> createSharedContext() = 0;
 };
 
@@ -75,9 +81,13 @@ class RendererGl : public Renderer {
     std::unique_ptr<SharedContext> createSharedContext();
 
   private:
+    // The context is current on this thread from now on.
+    void madeCurrent();
+
     App *mApp = nullptr;
     int32_t mAntiAliasing;
     std::unique_ptr<RendererGlImpl> mImpl;
+    bool mHasContext = false;
     WindowImpl *mWindow = nullptr;
 };
 

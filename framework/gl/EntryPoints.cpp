@@ -1,5 +1,7 @@
 #include "framework/gl/EntryPoints.h"
 
+#include "framework/gl/Context.h"
+
 namespace lume::gl {
 
 namespace {
@@ -13,7 +15,17 @@ void bindOne(Fn &slot, const char *name, GLADloadfunc load, int &bound)
     }
 }
 
+// Before main: until this runs glad's own loader stands behind the stubs, and that one binds
+// entry points whether or not a context is current.
+[[maybe_unused]] const bool sLoaderInstalled = (gladSetGLOnDemandLoader(loadFromCurrentContext), true);
+
 } // namespace
+
+GLADapiproc loadFromCurrentContext(const char *name)
+{
+    const Context *context = getCurrentContext();
+    return context ? reinterpret_cast<GLADapiproc>(context->getProcAddress(name)) : nullptr;
+}
 
 int bindEntryPoints(GLADloadfunc load)
 {

@@ -1,35 +1,13 @@
 #include "framework/gl/VerticalSync.h"
 
-#include <glad/gl.h>
-
-#include <atomic>
+#include "framework/gl/Context.h"
 
 namespace lume::gl {
 
-namespace {
-
-std::atomic<SetSwapIntervalFn> sSetSwapInterval{nullptr};
-std::atomic<GetSwapIntervalFn> sGetSwapInterval{nullptr};
-
-// A call into GL with no current context is a no-op returning 0 (the loader sees to that).
-bool contextIsCurrent()
-{
-    return glGetString(GL_VERSION) != nullptr;
-}
-
-} // namespace
-
-void setSwapIntervalHooks(SetSwapIntervalFn set, GetSwapIntervalFn get)
-{
-    sSetSwapInterval = set;
-    sGetSwapInterval = get;
-}
-
 void enableVerticalSync(bool enable)
 {
-    SetSwapIntervalFn set = sSetSwapInterval;
-    if (set && contextIsCurrent())
-        set(enable ? 1 : 0);
+    if (Context *context = getCurrentContext())
+        context->setSwapInterval(enable ? 1 : 0);
 }
 
 void disableVerticalSync()
@@ -39,8 +17,8 @@ void disableVerticalSync()
 
 bool isVerticalSyncEnabled()
 {
-    GetSwapIntervalFn get = sGetSwapInterval;
-    return get && contextIsCurrent() && get() > 0;
+    const Context *context = getCurrentContext();
+    return context && context->getSwapInterval() > 0;
 }
 
 } // namespace lume::gl

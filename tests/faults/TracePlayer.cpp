@@ -137,9 +137,9 @@ class TracingPlatform : public Platform {
     }
     void setPowerManagement(bool enabled) override { mInner->setPowerManagement(enabled); }
     std::vector<DisplayInfo> enumerateDisplays() override { return mInner->enumerateDisplays(); }
-    int changeDisplayMode(int32_t w, int32_t h) override
+    DisplayChange changeDisplayMode(int32_t w, int32_t h) override
     {
-        const int code = mInner->changeDisplayMode(w, h);
+        const DisplayChange code = mInner->changeDisplayMode(w, h);
         trace("DISPLAY %dx%d %d", w, h, code);
         return code;
     }

@@ -49,46 +49,60 @@ class FakeRenderer : public Renderer {
     Journal *mJournal;
 };
 
+// A window with no system behind it: the test plays the system, reporting through the input
+// functions the way a backend does.
 class FakeWindowImpl : public WindowImpl {
   public:
-    FakeWindowImpl(const WindowFormat &format, AppImplBasic *appImpl) : WindowImpl(format, appImpl)
+    FakeWindowImpl(const WindowFormat &format, AppImplBasic *appImpl, Journal *journal)
+        : WindowImpl(format, appImpl), mJournal(journal)
     {
         finishCreation();
     }
-    void setPos(const Vec2i &pos) override { mPos = pos; }
-    void setSize(const Vec2i &size) override { mSize = size; }
+    void setPos(const Vec2i &pos) override { recordPos(pos); }
+    void setSize(const Vec2i &size) override { inputResize(size); }
     std::string getTitle() const override { return mTitle; }
     void setTitle(const std::string &title) override { mTitle = title; }
-    void hide() override { mHidden = true; }
-    void show() override { mHidden = false; }
+    void hide() override { recordHidden(true); }
+    void show() override { recordHidden(false); }
     void *getNative() const override { return nullptr; }
     void redraw() override { paint(); }
     void destroyNative() override
     {
-        if (mRenderer)
-            mRenderer->kill();
+        if (getRenderer())
+            getRenderer()->kill();
     }
-    // What a platform does when the client area changes.
-    void sizeChanged(const Vec2i &size)
+
+    using WindowImpl::inputFocus;
+    using WindowImpl::inputKey;
+    using WindowImpl::inputMouseButton;
+    using WindowImpl::inputMouseMove;
+    using WindowImpl::inputResize;
+
+  protected:
+    void captureMouse(bool captured) override
     {
-        mSize = size;
-        if (mAppImpl->setupHasBeenCalled())
-            resizeNotify();
+        if (mJournal)
+            mJournal->add(captured ? "capture" : "release");
     }
-    Vec2i windowedPos() const { return mWindowedPos; }
 
   private:
     std::string mTitle;
+    Journal *mJournal;
 };
 
 // What a loop did, kept beyond the loop's own life.
 struct LoopRecord {
+    // Per paced frame, how long the loop waited in all (event waits and the precise sleep).
     std::vector<double> sleeps;
+    // Every deadline given to the event wait and to the precise sleep, in order.
+    std::vector<double> eventWaitDeadlines, sleepDeadlines;
     int pumps = 0;
     double lastNextFrameTime = 0.0;
 };
 
-// Waits by moving the fake clock; input is whatever the test scripts into onSleep/onPump.
+// A backend with nothing behind it: waiting moves the fake clock to the deadline, input is
+// whatever the test scripts into onSleep (once per paced frame, as its wait begins) and
+// onPump, and an outside quit request is a flag.
 class FakeAppImpl : public AppImplBasic {
   public:
     FakeAppImpl(AppBasic *app, FakeClock *clock, LoopRecord *record) : AppImplBasic(app), mClock(clock), mRecord(record) {}
@@ -96,20 +110,17 @@ class FakeAppImpl : public AppImplBasic {
 
     std::function<void()> onSleep, onPump;
     std::vector<FakeWindowImpl *> created;
+    // Where the windows note mouse capture and release; none when null.
+    Journal *captureJournal = nullptr;
+    // What quitRequested answers: a signal or the session ending, from outside.
+    bool externalQuit = false;
 
   protected:
     std::unique_ptr<WindowImpl> createWindowImpl(const WindowFormat &format, const RendererRef &) override
     {
-        auto window = std::make_unique<FakeWindowImpl>(format, this);
+        auto window = std::make_unique<FakeWindowImpl>(format, this, captureJournal);
         created.push_back(window.get());
         return window;
-    }
-    void sleep(double seconds) override
-    {
-        mRecord->sleeps.push_back(seconds);
-        if (onSleep)
-            onSleep();
-        mClock->advance(seconds);
     }
     void pumpEvents() override
     {
@@ -117,10 +128,42 @@ class FakeAppImpl : public AppImplBasic {
         if (onPump)
             onPump();
     }
+    void waitEvents(double deadline) override
+    {
+        mRecord->eventWaitDeadlines.push_back(deadline);
+        beginWait();
+        advanceTo(deadline);
+    }
+    void sleepUntil(double deadline) override
+    {
+        mRecord->sleepDeadlines.push_back(deadline);
+        beginWait();
+        mRecord->sleeps.push_back(deadline - mWaitStart);
+        mWaiting = false;
+        advanceTo(deadline);
+    }
+    bool quitRequested() const override { return externalQuit; }
 
   private:
+    void beginWait()
+    {
+        if (mWaiting)
+            return;
+        mWaiting = true;
+        mWaitStart = now();
+        if (onSleep)
+            onSleep();
+    }
+    void advanceTo(double deadline)
+    {
+        if (deadline > now())
+            mClock->advance(deadline - now());
+    }
+
     FakeClock *mClock;
     LoopRecord *mRecord;
+    bool mWaiting = false;
+    double mWaitStart = 0.0;
 };
 
 class FakePlatform : public Platform {
@@ -141,7 +184,7 @@ class FakePlatform : public Platform {
     int showCursor(bool show) override { return cursorCount += show ? 1 : -1; }
     void setPowerManagement(bool) override {}
     std::vector<DisplayInfo> enumerateDisplays() override { return displays; }
-    int changeDisplayMode(int32_t, int32_t) override { return 0; }
+    DisplayChange changeDisplayMode(int32_t, int32_t) override { return kDisplayChangeSuccessful; }
     Vec2i getDesktopSize() override { return desktop; }
     void showMessageBox(void *, const std::string &, const std::string &, MessageBoxIcon) override {}
 

@@ -156,7 +156,7 @@ TEST_F(LoopTest, SleepsOnlyWhenAheadAndOtherwiseDrainsEvents)
         const LoopRecord &impl = scope.platform->record;
         if (c.frameRate == 60.0f) {
             EXPECT_EQ(impl.pumps, 0);
-            ASSERT_EQ(impl.sleeps.size(), static_cast<size_t>(c.frames));
+            ASSERT_EQ(impl.sleeps.size(), static_cast<size_t>(c.frames - 1)); // not after the quit
             for (double s : impl.sleeps)
                 EXPECT_NEAR(s, 1.0 / 60.0 - 0.010, 1e-9);
         } else {
@@ -165,6 +165,69 @@ TEST_F(LoopTest, SleepsOnlyWhenAheadAndOtherwiseDrainsEvents)
             EXPECT_NEAR(sleepFrames[0], 126, 1);
             EXPECT_EQ(impl.pumps, c.frames - 1);
         }
+        scope.journal.clear();
+    }
+}
+
+TEST_F(LoopTest, TheEventWaitHandsOverToThePreciseSleepShortlyBeforeTheDueTime)
+{
+    struct Case {
+        double frameCost;
+        bool waitsForEvents;
+    };
+    // 10 ms frames leave 6.7 ms: events until 1.5 ms before the due time, then the sleep.
+    // With 2 ms left, less than a whole millisecond remains for an event wait: only the sleep.
+    const double spf = 1.0 / 60.0;
+    for (const Case c : {Case{0.010, true}, Case{spf - 0.002, false}}) {
+        SCOPED_TRACE(c.frameCost);
+        makeApp();
+        app->onUpdate = [&] {
+            scope.clock.advance(c.frameCost);
+            if (app->getElapsedFrames() + 1 >= 10)
+                app->quit();
+        };
+        launch();
+        const LoopRecord &r = scope.platform->record;
+        ASSERT_EQ(r.sleepDeadlines.size(), 9u);
+        if (c.waitsForEvents) {
+            ASSERT_EQ(r.eventWaitDeadlines.size(), 9u);
+            for (size_t i = 0; i < r.sleepDeadlines.size(); ++i)
+                EXPECT_NEAR(r.sleepDeadlines[i] - r.eventWaitDeadlines[i], lume::app::AppImplBasic::kPreciseSleepMargin,
+                            1e-9);
+        } else {
+            EXPECT_TRUE(r.eventWaitDeadlines.empty());
+        }
+        // The sleep ends on the loop's own schedule, one period apart.
+        for (size_t i = 1; i < r.sleepDeadlines.size(); ++i)
+            EXPECT_NEAR(r.sleepDeadlines[i] - r.sleepDeadlines[i - 1], spf, 1e-9);
+        scope.journal.clear();
+    }
+}
+
+TEST_F(LoopTest, AQuitRequestFromOutsideEndsTheLoopAndStillRunsShutdown)
+{
+    // The request arrives while the third frame waits, paced or not.
+    for (const bool paced : {true, false}) {
+        SCOPED_TRACE(paced);
+        makeApp();
+        app->onPrepare = [&](TestApp::Settings &s) { s.frameRateEnabled = paced; };
+        scope.platform->onAppImplCreated = [&](FakeAppImpl &impl) {
+            const auto request = [&] {
+                if (app->getElapsedFrames() == 3)
+                    impl.externalQuit = true;
+            };
+            impl.onSleep = request;
+            impl.onPump = request;
+        };
+        app->onUpdate = [&] {
+            if (app->getElapsedFrames() >= 100)
+                app->quit(); // not reached
+        };
+        EXPECT_EQ(launch(), 0);
+        const auto &e = scope.journal.entries;
+        EXPECT_EQ(std::count(e.begin(), e.end(), "update"), 3);
+        ASSERT_GE(e.size(), 2u);
+        EXPECT_EQ(e[e.size() - 2], "shutdown");
         scope.journal.clear();
     }
 }
@@ -276,7 +339,7 @@ TEST_F(LoopTest, SamplesTheFrameRateOncePerInterval)
 TEST_F(LoopTest, ResizeBeforeSetupHasReturnedIsHeldBack)
 {
     makeApp();
-    app->onSetup = [&] { scope.platform->lastImpl->created[0]->sizeChanged({800, 600}); };
+    app->onSetup = [&] { scope.platform->lastImpl->created[0]->inputResize({800, 600}); };
     quitAfter(1);
     launch();
     const auto &e = scope.journal.entries;

@@ -1,10 +1,14 @@
 // Window events reach the render context, the window's signals and the application in the
-// framework's order; a handled event stops there.
+// framework's order; a handled event stops there. What a backend reports becomes those events
+// by the same rules on every platform.
 #include "tests/framework/TestApp.h"
 
 #include "framework/app/KeyCodes.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <iterator>
 
 using namespace lume::test;
 using lume::app::FileDropEvent;
@@ -117,7 +121,7 @@ TEST_F(WindowEventsTest, DrawResizeMoveAndCloseFollowTheirOwnOrder)
 
 TEST_F(WindowEventsTest, AZeroAreaWindowIsNotDrawn)
 {
-    static_cast<FakeWindowImpl *>(window->getImpl())->sizeChanged({0, 0});
+    static_cast<FakeWindowImpl *>(window->getImpl())->inputResize({0, 0});
     take();
     window->getImpl()->paint();
     EXPECT_TRUE(take().empty());
@@ -138,3 +142,52 @@ TEST_F(WindowEventsTest, AWindowWithoutPositionIsCentredOnItsDisplay)
     EXPECT_EQ(placed->getSize(), (lume::Vec2i{1280, 768}));
 }
 
+
+TEST_F(WindowEventsTest, APressStartsADragThatEndsWithTheButtonOrWhenTheFocusGoes)
+{
+    impl.captureJournal = &scope.journal;
+    auto *w = static_cast<FakeWindowImpl *>(impl.createWindow(WindowFormat())->getImpl());
+    const auto note = [&](const char *what) {
+        return [&, what](MouseEvent &e) {
+            char line[96];
+            std::snprintf(line, sizeof line, "%s %d at %d,%d native %#x", what, e.getInitiator(), e.getX(), e.getY(),
+                          e.getNativeModifiers());
+            scope.journal.add(line);
+            e.setHandled();
+        };
+    };
+    Window &win = *w->getWindow();
+    win.getSignalMouseDown().connect(note("down"));
+    win.getSignalMouseUp().connect(note("up"));
+    win.getSignalMouseDrag().connect(note("drag"));
+    win.getSignalMouseMove().connect(note("move"));
+    take();
+
+    struct Step {
+        std::function<void()> report;
+        std::vector<std::string> expected;
+    };
+    using lume::app::vk::LShift;
+    using lume::app::vk::Shift;
+    const Step steps[] = {
+        {[&] { w->inputMouseMove({5, 5}); }, {"move 0 at 5,5 native 0"}},
+        {[&] { w->inputMouseButton(MouseEvent::kLeft, true, {10, 20}); }, {"capture", "down 1 at 10,20 native 0x1"}},
+        // Outside the window, still the drag's.
+        {[&] { w->inputMouseMove({700, -5}); }, {"drag 0 at 700,-5 native 0x1"}},
+        {[&] { w->inputMouseButton(MouseEvent::kLeft, false, {700, -5}); }, {"release", "up 1 at 700,-5 native 0"}},
+        {[&] { w->inputMouseMove({30, 40}); }, {"move 0 at 30,40 native 0"}},
+        // A held Shift counts in the mouse flags of every event from now on.
+        {[&] { w->inputKey(LShift, Shift, 0, true); }, {"app keyDown"}},
+        {[&] { w->inputMouseButton(MouseEvent::kRight, true, {50, 60}); }, {"capture", "down 2 at 50,60 native 0x6"}},
+        // The button comes up where this window never hears of it: the drag ends here, at
+        // the last place the mouse was seen, with no initiator.
+        {[&] { w->inputFocus(false); }, {"release", "up 0 at 50,60 native 0x4"}},
+        {[&] { w->inputMouseMove({31, 41}); }, {"move 0 at 31,41 native 0x4"}},
+        {[&] { w->inputFocus(false); }, {}}, // no drag: nothing to end
+    };
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        SCOPED_TRACE(i);
+        steps[i].report();
+        EXPECT_EQ(take(), steps[i].expected);
+    }
+}

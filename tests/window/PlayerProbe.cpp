@@ -44,7 +44,7 @@ class RecordingPlatform : public Platform {
     int showCursor(bool show) override { return mInner->showCursor(show); }
     void setPowerManagement(bool enabled) override { mInner->setPowerManagement(enabled); }
     std::vector<DisplayInfo> enumerateDisplays() override { return mInner->enumerateDisplays(); }
-    int changeDisplayMode(int32_t w, int32_t h) override { return mInner->changeDisplayMode(w, h); }
+    DisplayChange changeDisplayMode(int32_t w, int32_t h) override { return mInner->changeDisplayMode(w, h); }
     lume::Vec2i getDesktopSize() override { return mInner->getDesktopSize(); }
     void showMessageBox(void *owner, const std::string &title, const std::string &text, MessageBoxIcon icon) override
     {

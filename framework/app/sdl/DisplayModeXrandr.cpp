@@ -173,20 +173,20 @@ bool applyCrtcMode(::Display *display, ::Window root, XRRScreenResources *res, R
 
 } // namespace
 
-int32_t changePrimaryMode(int32_t width, int32_t height)
+DisplayChange changePrimaryMode(int32_t width, int32_t height)
 {
     std::lock_guard lock(sMutex);
     holdServer();
     DisplayConnection connection;
     ::Display *display = connection.display;
     if (!display || !hasRandr12(display))
-        return -1;
+        return kDisplayChangeFailed;
     const ::Window root = DefaultRootWindow(display);
     ErrorTrap trap(display);
 
     const PrimaryOutput primary(display, root);
     if (!primary.crtc)
-        return -1;
+        return kDisplayChangeFailed;
     XRRScreenResources *res = primary.res;
     XRROutputInfo *outputInfo = primary.output;
     XRRCrtcInfo *crtcInfo = primary.crtc;
@@ -214,7 +214,7 @@ int32_t changePrimaryMode(int32_t width, int32_t height)
         if (fits(outputInfo->modes[i]))
             mode = outputInfo->modes[i];
     if (mode == None)
-        return -2;
+        return kDisplayChangeBadMode;
 
     if (!sOriginal.valid) {
         const int screen = DefaultScreen(display);
@@ -239,7 +239,7 @@ int32_t changePrimaryMode(int32_t width, int32_t height)
                                   crtcInfo->rotation, crtcInfo->outputs, crtcInfo->noutput,
                                   desktopMode ? sOriginal.screenWidth : 0, desktopMode ? sOriginal.screenHeight : 0,
                                   trap);
-    return ok ? 0 : -1;
+    return ok ? kDisplayChangeSuccessful : kDisplayChangeFailed;
 }
 
 bool getPrimarySize(Vec2i &size)

@@ -1,18 +1,19 @@
 #pragma once
 
 #include "framework/Vector.h"
+#include "framework/app/DisplayMode.h"
 
 #include <cstdint>
 
 namespace lume::app::xrandr {
 
 // Switches the primary output of the X display ($DISPLAY) to a mode of exactly width x
-// height, resizing the screen to fit. 0 on success; -2 when the output lists no mode of that
-// size; -1 when there is no X display or RandR 1.2, or the server refuses (X errors are
-// caught, never fatal). The first change records the configuration in force, which
+// height, resizing the screen to fit. kDisplayChangeBadMode when the output lists no mode of
+// that size; kDisplayChangeFailed when there is no X display or RandR 1.2, or the server
+// refuses (X errors are caught, never fatal). The first change records the configuration in force, which
 // restoreOriginalMode() puts back; a change back to the recorded mode also gives the screen
 // its recorded size again.
-int32_t changePrimaryMode(int32_t width, int32_t height);
+DisplayChange changePrimaryMode(int32_t width, int32_t height);
 
 // The primary output's size as it is now (the mode of its CRTC, rotation applied): the
 // desktop size that changePrimaryMode can put back. On a screen shared by several monitors

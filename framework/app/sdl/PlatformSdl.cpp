@@ -1,137 +1,20 @@
+// The process: command line, paths, debug output, the cursor, power management, SDL's video.
 #include "framework/app/sdl/PlatformSdl.h"
 
-#include "framework/app/sdl/AppImplSdlBasic.h"
-#include "framework/app/sdl/AppImplSdlRendererGl.h"
-#include "framework/app/sdl/DisplayModeXrandr.h"
-#include "framework/app/sdl/X11Util.h"
-#include "framework/gl/VerticalSync.h"
+#include "framework/app/sdl/AppImplSdl.h"
+#include "framework/app/sdl/RendererGlImplSdl.h"
 
 #include <SDL.h>
-#include <SDL_syswm.h>
 #include <X11/Xlib.h>
-#include <glad/gl.h>
 
-#include <pthread.h>
-#include <signal.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
-#include <exception>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
-#include <thread>
 
 namespace lume::app {
-
-namespace {
-
-std::atomic<int> sQuitSignals{0};
-
-// What the quit-signal thread needs to close an open message box.
-std::mutex sMessageBoxMutex;
-bool sMessageBoxOpen = false;
-unsigned long sMessageBoxOwner = 0;
-std::string sMessageBoxTitle;
-
-std::terminate_handler sPreviousTerminate = nullptr;
-
-// GL entry points exist only with a current context: without one the loader reports none,
-// and glad leaves the call undone and tries again next time.
-GLADapiproc loadGlEntryPoint(const char *name)
-{
-    if (!SDL_GL_GetCurrentContext())
-        return nullptr;
-    return reinterpret_cast<GLADapiproc>(SDL_GL_GetProcAddress(name));
-}
-
-void setSwapInterval(int interval)
-{
-    if (SDL_GL_GetCurrentContext())
-        SDL_GL_SetSwapInterval(interval);
-}
-
-int getSwapInterval()
-{
-    return SDL_GL_GetCurrentContext() ? SDL_GL_GetSwapInterval() : 0;
-}
-
-// The message box runs in a helper process with its own connection; while it is open, a
-// quit signal closes it the way a window manager would, so the quit can go ahead.
-void closeOpenMessageBox()
-{
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        unsigned long owner;
-        std::string title;
-        {
-            std::lock_guard lock(sMessageBoxMutex);
-            if (!sMessageBoxOpen)
-                return;
-            owner = sMessageBoxOwner;
-            title = sMessageBoxTitle;
-        }
-        x11::closeTransientWindows(owner, title);
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-}
-
-// SIGINT and SIGTERM are blocked in every thread and taken here instead: the first asks for
-// an orderly quit (the loop ends, shutdown puts the desktop back). One that comes more than a
-// second later means the orderly way is stuck, so the desktop is put back from here and the
-// process ends. Repeats within that second are the same request: supervisors such as
-// timeout(1) signal the process and then its whole group.
-void quitSignalThread(sigset_t signals)
-{
-    using Clock = std::chrono::steady_clock;
-    Clock::time_point first;
-    for (;;) {
-        int signal = 0;
-        if (sigwait(&signals, &signal) != 0)
-            continue;
-        if (sQuitSignals.fetch_add(1) == 0) {
-            first = Clock::now();
-            AppImplSdlBasic::wakeEventLoop();
-            // On a thread of its own, so that this one goes on taking signals meanwhile.
-            std::thread(closeOpenMessageBox).detach();
-        } else if (Clock::now() - first > std::chrono::seconds(1)) {
-            xrandr::restoreOriginalMode();
-            _exit(128 + signal);
-        }
-    }
-}
-
-// A forked child (SDL's message box helper, or a program started from here) gets the usual
-// signal handling back: the blocked set is this process's own arrangement.
-void unblockQuitSignalsInChild()
-{
-    sigset_t signals;
-    sigemptyset(&signals);
-    sigaddset(&signals, SIGINT);
-    sigaddset(&signals, SIGTERM);
-    pthread_sigmask(SIG_UNBLOCK, &signals, nullptr);
-}
-
-[[noreturn]] void terminateRestoringDesktop()
-{
-    xrandr::restoreOriginalMode();
-    if (sPreviousTerminate)
-        sPreviousTerminate();
-    std::abort();
-}
-
-unsigned long x11WindowOf(SDL_Window *window)
-{
-    if (!window)
-        return 0;
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
-        return 0;
-    return info.info.x11.window;
-}
-
-} // namespace
 
 std::unique_ptr<Platform> createDefaultPlatform()
 {
@@ -142,27 +25,11 @@ PlatformSdl::PlatformSdl()
 {
     // Before any other Xlib call: the loader thread's context talks to the X server too.
     XInitThreads();
-
-    sigset_t signals;
-    sigemptyset(&signals);
-    sigaddset(&signals, SIGINT);
-    sigaddset(&signals, SIGTERM);
-    pthread_sigmask(SIG_BLOCK, &signals, nullptr); // inherited by every thread started later
-    pthread_atfork(nullptr, nullptr, unblockQuitSignalsInChild);
-    std::thread(quitSignalThread, signals).detach();
-    sPreviousTerminate = std::set_terminate(terminateRestoringDesktop);
+    takeQuitSignals();
 
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
-
-    gladSetGLOnDemandLoader(loadGlEntryPoint);
-    gl::setSwapIntervalHooks(setSwapInterval, getSwapInterval);
-}
-
-bool PlatformSdl::quitSignalled()
-{
-    return sQuitSignals.load() > 0;
 }
 
 std::vector<std::string> PlatformSdl::getCommandLine()
@@ -193,12 +60,12 @@ boost::filesystem::path PlatformSdl::getAppPath()
 
 std::unique_ptr<AppImplBasic> PlatformSdl::createAppImpl(AppBasic *app)
 {
-    return std::make_unique<AppImplSdlBasic>(app, this);
+    return std::make_unique<AppImplSdl>(app, this);
 }
 
 std::unique_ptr<RendererGlImpl> PlatformSdl::createRendererGlImpl(RendererGl *renderer)
 {
-    return std::make_unique<AppImplSdlRendererGl>(renderer);
+    return std::make_unique<RendererGlImplSdl>(renderer);
 }
 
 void PlatformSdl::writeDebugOutput(std::string_view text)
@@ -257,73 +124,6 @@ void PlatformSdl::setPowerManagement(bool enabled)
         else
             SDL_DisableScreenSaver();
     }
-}
-
-std::vector<DisplayInfo> PlatformSdl::enumerateDisplays()
-{
-    startVideo();
-    std::vector<DisplayInfo> displays;
-    const int count = SDL_GetNumVideoDisplays();
-    bool primaryFound = false;
-    for (int i = 0; i < count; ++i) {
-        SDL_Rect bounds;
-        if (SDL_GetDisplayBounds(i, &bounds) != 0)
-            continue;
-        DisplayInfo info;
-        info.area = Area(bounds.x, bounds.y, bounds.x + bounds.w, bounds.y + bounds.h);
-        SDL_DisplayMode mode;
-        if (SDL_GetCurrentDisplayMode(i, &mode) == 0)
-            info.bitsPerPixel = static_cast<int32_t>(SDL_BITSPERPIXEL(mode.format));
-        info.native = i;
-        // The primary monitor is the one that holds the desktop origin.
-        if (!primaryFound && bounds.x <= 0 && bounds.y <= 0 && bounds.x + bounds.w > 0 && bounds.y + bounds.h > 0) {
-            info.primary = true;
-            primaryFound = true;
-        }
-        displays.push_back(info);
-    }
-    return displays;
-}
-
-int PlatformSdl::changeDisplayMode(int32_t width, int32_t height)
-{
-    return xrandr::changePrimaryMode(width, height);
-}
-
-Vec2i PlatformSdl::getDesktopSize()
-{
-    Vec2i size;
-    if (xrandr::getPrimarySize(size))
-        return size;
-    SDL_DisplayMode mode;
-    if (SDL_WasInit(SDL_INIT_VIDEO) && SDL_GetDesktopDisplayMode(0, &mode) == 0)
-        return {mode.w, mode.h};
-    return {0, 0};
-}
-
-void PlatformSdl::showMessageBox(void *ownerNative, const std::string &title, const std::string &text,
-                                 MessageBoxIcon icon)
-{
-    Uint32 flags = SDL_MESSAGEBOX_INFORMATION;
-    if (icon == MessageBoxIcon::Error)
-        flags = SDL_MESSAGEBOX_ERROR;
-    else if (icon == MessageBoxIcon::Warning)
-        flags = SDL_MESSAGEBOX_WARNING;
-    SDL_Window *owner = static_cast<SDL_Window *>(ownerNative);
-    {
-        std::lock_guard lock(sMessageBoxMutex);
-        sMessageBoxOpen = true;
-        sMessageBoxOwner = x11WindowOf(owner);
-        sMessageBoxTitle = title;
-    }
-    const bool shown = !quitSignalled() && SDL_ShowSimpleMessageBox(flags, title.c_str(), text.c_str(), owner) == 0;
-    {
-        std::lock_guard lock(sMessageBoxMutex);
-        sMessageBoxOpen = false;
-    }
-    // Without a box (no display, or the run is being ended) the text must still be seen.
-    if (!shown || quitSignalled())
-        writeDebugOutput(title + ": " + text + "\n");
 }
 
 } // namespace lume::app

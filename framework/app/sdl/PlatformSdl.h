@@ -2,7 +2,6 @@
 
 #include "framework/app/Platform.h"
 
-#include <atomic>
 #include <mutex>
 #include <string>
 
@@ -10,8 +9,12 @@ namespace lume::app {
 
 // The Linux platform: SDL2 for windows, input, cursor, message box and monitors; XRandR for
 // display modes; standard error as the debug output. Created before the application's
-// settings run, it also turns SIGINT and SIGTERM into an orderly quit, makes Xlib safe for
-// the loader thread, and points the GL entry-point loader and the swap-interval hooks at SDL.
+// settings run, it also turns SIGINT and SIGTERM into an orderly quit and makes Xlib safe for
+// the loader thread.
+//
+// One file per area, as every backend has them: PlatformSdl.cpp (process, cursor, power,
+// video), SignalsSdl.cpp (quit signals, the desktop mode on abnormal ends), DisplaysSdl.cpp
+// (monitors and modes), MessageBoxSdl.cpp; the GL context is RendererGlImplSdl.
 class PlatformSdl : public Platform {
   public:
     PlatformSdl();
@@ -24,7 +27,7 @@ class PlatformSdl : public Platform {
     int showCursor(bool show) override;
     void setPowerManagement(bool enabled) override;
     std::vector<DisplayInfo> enumerateDisplays() override;
-    int changeDisplayMode(int32_t width, int32_t height) override;
+    DisplayChange changeDisplayMode(int32_t width, int32_t height) override;
     Vec2i getDesktopSize() override;
     void showMessageBox(void *ownerNative, const std::string &title, const std::string &text,
                         MessageBoxIcon icon) override;
@@ -39,6 +42,13 @@ class PlatformSdl : public Platform {
     static bool quitSignalled();
 
   private:
+    // SIGINT and SIGTERM go to a thread of their own from now on (SignalsSdl.cpp), and the
+    // desktop mode comes back from std::terminate.
+    static void takeQuitSignals();
+    // Closes the message box open in the helper process, if any, so that a quit can go ahead
+    // (MessageBoxSdl.cpp; called from the quit-signal thread).
+    static void closeOpenMessageBox();
+
     void applyCursor();
 
     std::mutex mMutex;

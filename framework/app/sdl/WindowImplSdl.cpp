@@ -3,39 +3,32 @@
 #include "framework/app/AppBasic.h"
 #include "framework/app/RendererGl.h"
 #include "framework/app/Window.h"
-#include "framework/app/sdl/AppImplSdlBasic.h"
-#include "framework/app/sdl/AppImplSdlRendererGl.h"
+#include "framework/app/sdl/AppImplSdl.h"
 #include "framework/app/sdl/KeyTranslationSdl.h"
-
-#include <cmath>
+#include "framework/app/sdl/RendererGlImplSdl.h"
 
 namespace lume::app {
 
-WindowImplSdl::WindowImplSdl(const WindowFormat &format, const RendererRef &sharedRenderer, AppImplSdlBasic *appImpl)
-    : WindowImpl(format, appImpl), mSdlAppImpl(appImpl)
+WindowImplSdl::WindowImplSdl(const WindowFormat &format, const RendererRef &sharedRenderer, AppImplSdl *appImpl)
+    : WindowImpl(format, appImpl)
 {
-    Area rect(mWindowedPos.x, mWindowedPos.y, mWindowedPos.x + mSize.x, mWindowedPos.y + mSize.y);
-    if (mFullScreen) {
-        rect = mDisplay->getArea();
-        mPos = {rect.x1, rect.y1};
-        mSize = {rect.getWidth(), rect.getHeight()};
-    }
-
+    const Vec2i pos = getPos(), size = getSize();
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
-    if (mFullScreen || mBorderless)
+    if (isFullScreen() || isBorderless())
         flags |= SDL_WINDOW_BORDERLESS;
-    else if (mResizable)
+    else if (isResizable())
         flags |= SDL_WINDOW_RESIZABLE;
-    if (mAlwaysOnTop)
+    if (isAlwaysOnTop())
         flags |= SDL_WINDOW_ALWAYS_ON_TOP;
 
     // The pixel format is fixed when the window is made: with multisampling asked for, try
     // the level, then each lower one, down to none.
-    auto *gl = dynamic_cast<RendererGl *>(mRenderer.get());
+    const RendererRef renderer = getRenderer();
+    auto *gl = dynamic_cast<RendererGl *>(renderer.get());
     int32_t level = gl ? gl->getAntiAliasing() : 0;
     for (;;) {
-        AppImplSdlRendererGl::setPixelFormatAttributes(RendererGl::kSampleCounts[level]);
-        mWindow = SDL_CreateWindow(format.title.c_str(), rect.x1, rect.y1, rect.getWidth(), rect.getHeight(), flags);
+        RendererGlImplSdl::setPixelFormatAttributes(RendererGl::kSampleCounts[level]);
+        mWindow = SDL_CreateWindow(format.title.c_str(), pos.x, pos.y, size.x, size.y, flags);
         if (mWindow || level == 0)
             break;
         --level;
@@ -51,17 +44,15 @@ WindowImplSdl::WindowImplSdl(const WindowFormat &format, const RendererRef &shar
     }
     mWindowId = SDL_GetWindowID(mWindow);
     const int displayIndex = SDL_GetWindowDisplayIndex(mWindow);
-    if (displayIndex >= 0)
-        mDisplay = Display::findFromNative(displayIndex);
-    finishCreation();
-    if (mRenderer)
-        mRenderer->attachWindow(appImpl->getApp(), this, sharedRenderer);
+    finishCreation(displayIndex >= 0 ? Display::findFromNative(displayIndex) : nullptr);
+    if (renderer)
+        renderer->attachWindow(appImpl->getApp(), this, sharedRenderer);
 
     SDL_ShowWindow(mWindow);
     SDL_RaiseWindow(mWindow);
     SDL_SetWindowInputFocus(mWindow);
-    if (mRenderer)
-        mRenderer->makeCurrentContext();
+    if (renderer)
+        renderer->makeCurrentContext();
 }
 
 WindowImplSdl::~WindowImplSdl()
@@ -71,10 +62,10 @@ WindowImplSdl::~WindowImplSdl()
 
 void WindowImplSdl::destroyNative()
 {
-    if (mRenderer)
-        mRenderer->kill();
+    if (RendererRef renderer = getRenderer())
+        renderer->kill();
     if (mWindow) {
-        if (mIsDragging)
+        if (isDragging())
             SDL_CaptureMouse(SDL_FALSE);
         SDL_DestroyWindow(mWindow);
         mWindow = nullptr;
@@ -85,7 +76,7 @@ void WindowImplSdl::setPos(const Vec2i &pos)
 {
     if (mWindow)
         SDL_SetWindowPosition(mWindow, pos.x, pos.y);
-    mPos = pos;
+    recordPos(pos);
 }
 
 void WindowImplSdl::setSize(const Vec2i &size)
@@ -109,14 +100,14 @@ void WindowImplSdl::hide()
 {
     if (mWindow)
         SDL_HideWindow(mWindow);
-    mHidden = true;
+    recordHidden(true);
 }
 
 void WindowImplSdl::show()
 {
     if (mWindow)
         SDL_ShowWindow(mWindow);
-    mHidden = false;
+    recordHidden(false);
 }
 
 void WindowImplSdl::redraw()
@@ -125,20 +116,9 @@ void WindowImplSdl::redraw()
     paint();
 }
 
-void WindowImplSdl::activate()
+void WindowImplSdl::captureMouse(bool captured)
 {
-    mAppImpl->setActiveWindow(mWindowRef);
-}
-
-uint32_t WindowImplSdl::nativeMouseFlags() const
-{
-    uint32_t flags = mSdlAppImpl->mouseButtons();
-    const KeyState &keys = mSdlAppImpl->keys();
-    if (keys.isDown(vk::Shift))
-        flags |= mk::Shift;
-    if (keys.isDown(vk::Control))
-        flags |= mk::Control;
-    return flags;
+    SDL_CaptureMouse(captured ? SDL_TRUE : SDL_FALSE);
 }
 
 void WindowImplSdl::handleEvent(const SDL_Event &event)
@@ -157,7 +137,7 @@ void WindowImplSdl::handleEvent(const SDL_Event &event)
         handleButton(event.button);
         return;
     case SDL_MOUSEMOTION:
-        handleMotion(event.motion);
+        inputMouseMove({event.motion.x, event.motion.y});
         return;
     case SDL_MOUSEWHEEL:
         handleWheel(event.wheel);
@@ -171,23 +151,12 @@ void WindowImplSdl::handleEvent(const SDL_Event &event)
             mDroppedFiles.emplace_back(event.drop.file);
             SDL_free(event.drop.file);
         }
-        if (mDropping)
-            return;
-        [[fallthrough]]; // a drop without a begin event carries one file
-    case SDL_DROPCOMPLETE: {
-        mDropping = false;
-        if (mDroppedFiles.empty())
-            return;
-        // The drop point is where the pointer is, in client pixels.
-        int gx = 0, gy = 0, wx = 0, wy = 0;
-        SDL_GetGlobalMouseState(&gx, &gy);
-        if (mWindow)
-            SDL_GetWindowPosition(mWindow, &wx, &wy);
-        FileDropEvent drop(mWindowRef, gx - wx, gy - wy, std::move(mDroppedFiles));
-        mDroppedFiles.clear();
-        mWindowRef->emitFileDrop(drop);
+        if (!mDropping)
+            finishDrop(); // a drop without a begin event carries one file
         return;
-    }
+    case SDL_DROPCOMPLETE:
+        finishDrop();
+        return;
     case SDL_DROPTEXT:
         if (event.drop.file)
             SDL_free(event.drop.file);
@@ -197,43 +166,40 @@ void WindowImplSdl::handleEvent(const SDL_Event &event)
     }
 }
 
+void WindowImplSdl::finishDrop()
+{
+    mDropping = false;
+    if (mDroppedFiles.empty())
+        return;
+    // The drop point is where the pointer is, in client pixels.
+    int gx = 0, gy = 0, wx = 0, wy = 0;
+    SDL_GetGlobalMouseState(&gx, &gy);
+    if (mWindow)
+        SDL_GetWindowPosition(mWindow, &wx, &wy);
+    std::vector<boost::filesystem::path> files;
+    files.swap(mDroppedFiles);
+    inputDrop({gx - wx, gy - wy}, std::move(files));
+}
+
 void WindowImplSdl::handleWindowEvent(const SDL_WindowEvent &event)
 {
     switch (event.event) {
     case SDL_WINDOWEVENT_MOVED: {
-        mPos = {event.data1, event.data2};
         const int index = mWindow ? SDL_GetWindowDisplayIndex(mWindow) : -1;
-        if (index >= 0 && (!mDisplay || mDisplay->getNative() != index)) {
-            DisplayRef display = Display::findFromNative(index);
-            if (display != mDisplay) {
-                mDisplay = display;
-                mWindowRef->emitDisplayChange();
-            }
-        }
-        mWindowRef->emitMove();
+        inputMove({event.data1, event.data2}, index >= 0 ? Display::findFromNative(index) : nullptr);
         return;
     }
     case SDL_WINDOWEVENT_SIZE_CHANGED:
-        mSize = {event.data1, event.data2};
-        if (mAppImpl->setupHasBeenCalled())
-            mWindowRef->emitResize();
+        inputResize({event.data1, event.data2});
         return;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
-        mAppImpl->setForegroundWindow(mWindowRef);
+        inputFocus(true);
         return;
     case SDL_WINDOWEVENT_FOCUS_LOST:
-        if (mIsDragging) {
-            // The button will come up somewhere we never hear of: end the drag now.
-            SDL_CaptureMouse(SDL_FALSE);
-            mSdlAppImpl->mouseButtons() = 0;
-            MouseEvent up(mWindowRef, MouseEvent::kNone, mLastMouse.x, mLastMouse.y,
-                          mouseModifiers(nativeMouseFlags(), mSdlAppImpl->keys()), 0.0f, nativeMouseFlags());
-            mWindowRef->emitMouseUp(up);
-            mIsDragging = false;
-        }
+        inputFocus(false);
         return;
     case SDL_WINDOWEVENT_CLOSE:
-        mAppImpl->closeWindow(this); // deletes this
+        close(); // deletes this
         return;
     default:
         return;
@@ -242,86 +208,38 @@ void WindowImplSdl::handleWindowEvent(const SDL_WindowEvent &event)
 
 void WindowImplSdl::handleKey(const SDL_KeyboardEvent &event)
 {
-    const bool down = event.type == SDL_KEYDOWN;
     const SDL_Keysym &sym = event.keysym;
     const bool numLock = sym.mod & KMOD_NUM;
     const uint32_t sided = sdl::sidedVirtualKeyFor(sym.scancode, sym.sym, numLock);
-    KeyState &keys = mSdlAppImpl->keys();
-    keys.setDown(sided, down);
-
     const uint32_t native = sdl::virtualKeyFor(sym.scancode, sym.sym, numLock);
-    if (!native)
-        return; // a key Windows has no code for sends nothing
-    // The event itself says which side a modifier key is on, so the left/right resolution
-    // takes that side (right for the key-up of right Shift too, and left for left Shift
-    // pressed while right Shift is held).
-    const uint32_t resolved = sided;
-    const uint32_t ch = sdl::characterFor(sym.scancode, sym.sym, keys.isDown(vk::Shift), sym.mod & KMOD_CAPS, numLock);
-    KeyEvent key(mWindowRef, keyCodeForVirtualKey(resolved), ch, static_cast<char>(ch & 0xFF), keyModifiers(keys),
-                 native);
-    if (down)
-        mWindowRef->emitKeyDown(key);
-    else
-        mWindowRef->emitKeyUp(key);
+    // Read before the key is recorded: only a Shift key changes the Shift state, and a
+    // modifier key types no character.
+    const bool shift = getAppImpl()->keys().isDown(vk::Shift);
+    const uint32_t ch = sdl::characterFor(sym.scancode, sym.sym, shift, sym.mod & KMOD_CAPS, numLock);
+    inputKey(sided, native, ch, event.type == SDL_KEYDOWN);
 }
 
 void WindowImplSdl::handleButton(const SDL_MouseButtonEvent &event)
 {
     int32_t initiator;
-    uint32_t flag;
     switch (event.button) {
-    case SDL_BUTTON_LEFT: initiator = MouseEvent::kLeft, flag = mk::LButton; break;
-    case SDL_BUTTON_RIGHT: initiator = MouseEvent::kRight, flag = mk::RButton; break;
-    case SDL_BUTTON_MIDDLE: initiator = MouseEvent::kMiddle, flag = mk::MButton; break;
+    case SDL_BUTTON_LEFT: initiator = MouseEvent::kLeft; break;
+    case SDL_BUTTON_RIGHT: initiator = MouseEvent::kRight; break;
+    case SDL_BUTTON_MIDDLE: initiator = MouseEvent::kMiddle; break;
     default: return;
     }
-    mLastMouse = {event.x, event.y};
-    uint32_t &buttons = mSdlAppImpl->mouseButtons();
-    if (event.type == SDL_MOUSEBUTTONDOWN) {
-        buttons |= flag;
-        // Captured until a button comes up: drags that leave the window still arrive here.
-        SDL_CaptureMouse(SDL_TRUE);
-        mIsDragging = true;
-        const uint32_t native = nativeMouseFlags();
-        MouseEvent e(mWindowRef, initiator, event.x, event.y, mouseModifiers(native, mSdlAppImpl->keys()), 0.0f, native);
-        mWindowRef->emitMouseDown(e);
-    } else {
-        buttons &= ~flag;
-        SDL_CaptureMouse(SDL_FALSE);
-        mIsDragging = false;
-        const uint32_t native = nativeMouseFlags();
-        MouseEvent e(mWindowRef, initiator, event.x, event.y, mouseModifiers(native, mSdlAppImpl->keys()), 0.0f, native);
-        mWindowRef->emitMouseUp(e);
-    }
-}
-
-void WindowImplSdl::handleMotion(const SDL_MouseMotionEvent &event)
-{
-    mLastMouse = {event.x, event.y};
-    const uint32_t native = nativeMouseFlags();
-    MouseEvent e(mWindowRef, MouseEvent::kNone, event.x, event.y, mouseModifiers(native, mSdlAppImpl->keys()), 0.0f,
-                 native);
-    if (mIsDragging)
-        mWindowRef->emitMouseDrag(e);
-    else
-        mWindowRef->emitMouseMove(e);
+    inputMouseButton(initiator, event.type == SDL_MOUSEBUTTONDOWN, {event.x, event.y});
 }
 
 void WindowImplSdl::handleWheel(const SDL_MouseWheelEvent &event)
 {
-    float increment = event.preciseY;
+    float detents = event.preciseY;
     if (event.direction == SDL_MOUSEWHEEL_FLIPPED)
-        increment = -increment;
-    if (increment == 0.0f)
-        return; // sideways scrolling is a different message
+        detents = -detents;
     // The wheel message carries the pointer in screen pixels.
     int gx = 0, gy = 0;
     SDL_GetGlobalMouseState(&gx, &gy);
-    const int delta = static_cast<int>(std::lround(increment * 120.0f));
-    const uint32_t native = nativeMouseFlags() | (static_cast<uint32_t>(static_cast<uint16_t>(delta)) << 16);
-    MouseEvent e(mWindowRef, MouseEvent::kNone, gx, gy, mouseModifiers(native & 0xFFFF, mSdlAppImpl->keys()),
-                 static_cast<float>(static_cast<int16_t>(delta)) / 120.0f, native);
-    mWindowRef->emitMouseWheel(e);
+    inputMouseWheel({gx, gy}, detents);
 }
 
 } // namespace lume::app

@@ -11,15 +11,15 @@
 
 namespace lume::app {
 
-class AppImplSdlBasic;
+class AppImplSdl;
 
 // A window on SDL: created hidden with an OpenGL drawable, its renderer attached, then
-// shown and given the focus. Translates SDL's events into the framework's event records with
-// the Windows message semantics (virtual-key codes, capture while a button is held, a
-// mouse-up when the focus goes while a button is held, wheel positions in screen pixels).
+// shown and given the focus. Reports SDL's events through WindowImpl's input functions:
+// Windows virtual-key codes and characters (KeyTranslationSdl), wheel positions in screen
+// pixels, a drop's files gathered into one report.
 class WindowImplSdl : public WindowImpl {
   public:
-    WindowImplSdl(const WindowFormat &format, const RendererRef &sharedRenderer, AppImplSdlBasic *appImpl);
+    WindowImplSdl(const WindowFormat &format, const RendererRef &sharedRenderer, AppImplSdl *appImpl);
     ~WindowImplSdl() override;
 
     void setPos(const Vec2i &pos) override;
@@ -37,19 +37,18 @@ class WindowImplSdl : public WindowImpl {
     // it after this returns.
     void handleEvent(const SDL_Event &event);
 
+  protected:
+    void captureMouse(bool captured) override;
+
   private:
     void handleWindowEvent(const SDL_WindowEvent &event);
     void handleKey(const SDL_KeyboardEvent &event);
     void handleButton(const SDL_MouseButtonEvent &event);
-    void handleMotion(const SDL_MouseMotionEvent &event);
     void handleWheel(const SDL_MouseWheelEvent &event);
-    uint32_t nativeMouseFlags() const;
-    void activate();
+    void finishDrop();
 
-    AppImplSdlBasic *mSdlAppImpl;
     SDL_Window *mWindow = nullptr;
     uint32_t mWindowId = 0;
-    Vec2i mLastMouse;
     bool mDropping = false;
     std::vector<boost::filesystem::path> mDroppedFiles;
 };

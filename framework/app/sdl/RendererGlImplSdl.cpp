@@ -1,8 +1,7 @@
-#include "framework/app/sdl/AppImplSdlRendererGl.h"
+#include "framework/app/sdl/RendererGlImplSdl.h"
 
 #include "framework/app/App.h"
 #include "framework/app/WindowImpl.h"
-#include "framework/gl/EntryPoints.h"
 
 #include <mutex>
 #include <vector>
@@ -26,14 +25,14 @@ void retireWindow(SDL_Window *window, unsigned session)
         sRetiredWindows.push_back(SDL_GetWindowID(window));
 }
 
-class SdlSharedContext : public SharedContext {
+class SharedContextSdl : public SharedContext {
   public:
-    SdlSharedContext(SDL_Window *window, SDL_GLContext context) : mWindow(window), mContext(context)
+    SharedContextSdl(SDL_Window *window, SDL_GLContext context) : mWindow(window), mContext(context)
     {
         std::lock_guard lock(sRetiredMutex);
         mSession = sVideoSession;
     }
-    ~SdlSharedContext() override
+    ~SharedContextSdl() override
     {
         if (SDL_GL_GetCurrentContext() == mContext)
             SDL_GL_MakeCurrent(nullptr, nullptr);
@@ -57,14 +56,14 @@ void writeConsole(RendererGl *renderer, const char *what)
 
 } // namespace
 
-AppImplSdlRendererGl::AppImplSdlRendererGl(RendererGl *renderer) : mRenderer(renderer) {}
+RendererGlImplSdl::RendererGlImplSdl(RendererGl *renderer) : mRenderer(renderer) {}
 
-AppImplSdlRendererGl::~AppImplSdlRendererGl()
+RendererGlImplSdl::~RendererGlImplSdl()
 {
     kill();
 }
 
-void AppImplSdlRendererGl::setPixelFormatAttributes(int samples)
+void RendererGlImplSdl::setPixelFormatAttributes(int samples)
 {
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
@@ -78,12 +77,12 @@ void AppImplSdlRendererGl::setPixelFormatAttributes(int samples)
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, samples);
 }
 
-bool AppImplSdlRendererGl::initialize(WindowImpl *window, RendererGlImpl *sharedWith)
+bool RendererGlImplSdl::initialize(WindowImpl *window, RendererGlImpl *sharedWith)
 {
     mWindow = static_cast<SDL_Window *>(window->getNative());
     if (!mWindow)
         return false;
-    auto *other = dynamic_cast<AppImplSdlRendererGl *>(sharedWith);
+    auto *other = dynamic_cast<RendererGlImplSdl *>(sharedWith);
     if (other && other->mContext) {
         SDL_GL_MakeCurrent(other->mWindow, other->mContext);
         SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 1);
@@ -96,14 +95,10 @@ bool AppImplSdlRendererGl::initialize(WindowImpl *window, RendererGlImpl *shared
         writeConsole(mRenderer, "Failed to create the OpenGL context: ");
         return false;
     }
-    // Bind every GL entry point now, on this thread, before a loader thread exists: bound
-    // lazily, the first call from either thread would write the shared pointer under the other.
-    if (!other)
-        gl::bindEntryPoints([](const char *name) { return reinterpret_cast<GLADapiproc>(SDL_GL_GetProcAddress(name)); });
     return true;
 }
 
-void AppImplSdlRendererGl::kill()
+void RendererGlImplSdl::kill()
 {
     if (mContext) {
         if (SDL_GL_GetCurrentContext() == mContext)
@@ -113,19 +108,34 @@ void AppImplSdlRendererGl::kill()
     }
 }
 
-void AppImplSdlRendererGl::makeCurrentContext()
+void RendererGlImplSdl::makeCurrentContext()
 {
     if (mContext)
         SDL_GL_MakeCurrent(mWindow, mContext);
 }
 
-void AppImplSdlRendererGl::swapBuffers()
+void RendererGlImplSdl::swapBuffers()
 {
     if (mContext)
         SDL_GL_SwapWindow(mWindow);
 }
 
-Vec2i AppImplSdlRendererGl::getDrawableSize() const
+RendererGlImplSdl::Proc RendererGlImplSdl::getProcAddress(const char *name) const
+{
+    return reinterpret_cast<Proc>(SDL_GL_GetProcAddress(name));
+}
+
+void RendererGlImplSdl::setSwapInterval(int interval)
+{
+    SDL_GL_SetSwapInterval(interval);
+}
+
+int RendererGlImplSdl::getSwapInterval() const
+{
+    return SDL_GL_GetSwapInterval();
+}
+
+Vec2i RendererGlImplSdl::getDrawableSize() const
 {
     Vec2i size;
     if (mWindow)
@@ -133,7 +143,7 @@ Vec2i AppImplSdlRendererGl::getDrawableSize() const
     return size;
 }
 
-std::unique_ptr<SharedContext> AppImplSdlRendererGl::createSharedContext()
+std::unique_ptr<SharedContext> RendererGlImplSdl::createSharedContext()
 {
     if (!mContext)
         return nullptr;
@@ -152,10 +162,10 @@ std::unique_ptr<SharedContext> AppImplSdlRendererGl::createSharedContext()
             SDL_DestroyWindow(hidden);
         return nullptr;
     }
-    return std::make_unique<SdlSharedContext>(hidden, context);
+    return std::make_unique<SharedContextSdl>(hidden, context);
 }
 
-void AppImplSdlRendererGl::destroyRetiredWindows()
+void RendererGlImplSdl::destroyRetiredWindows()
 {
     std::vector<Uint32> retired;
     {
@@ -167,7 +177,7 @@ void AppImplSdlRendererGl::destroyRetiredWindows()
             SDL_DestroyWindow(window);
 }
 
-void AppImplSdlRendererGl::endVideoSession()
+void RendererGlImplSdl::endVideoSession()
 {
     destroyRetiredWindows();
     std::lock_guard lock(sRetiredMutex);

@@ -7,11 +7,12 @@
 namespace lume::app {
 
 // The OpenGL context of a window on SDL: RGBA8, depth 16, no stencil, double-buffered,
-// compatibility profile; objects shared with another window's context when asked.
-class AppImplSdlRendererGl : public RendererGlImpl {
+// compatibility profile; objects shared with another window's context when asked. Entry
+// points and the swap interval come from SDL for whichever SDL context is current.
+class RendererGlImplSdl : public RendererGlImpl {
   public:
-    explicit AppImplSdlRendererGl(RendererGl *renderer);
-    ~AppImplSdlRendererGl() override;
+    explicit RendererGlImplSdl(RendererGl *renderer);
+    ~RendererGlImplSdl() override;
 
     bool initialize(WindowImpl *window, RendererGlImpl *sharedWith) override;
     void kill() override;
@@ -19,6 +20,9 @@ class AppImplSdlRendererGl : public RendererGlImpl {
     void swapBuffers() override;
     Vec2i getDrawableSize() const override;
     std::unique_ptr<SharedContext> createSharedContext() override;
+    Proc getProcAddress(const char *name) const override;
+    void setSwapInterval(int interval) override;
+    int getSwapInterval() const override;
 
     SDL_Window *getSdlWindow() const { return mWindow; }
     SDL_GLContext getContext() const { return mContext; }

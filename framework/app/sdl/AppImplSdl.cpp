@@ -1,9 +1,9 @@
-#include "framework/app/sdl/AppImplSdlBasic.h"
+#include "framework/app/sdl/AppImplSdl.h"
 
 #include "framework/app/AppBasic.h"
-#include "framework/app/sdl/AppImplSdlRendererGl.h"
 #include "framework/app/sdl/KeyTranslationSdl.h"
 #include "framework/app/sdl/PlatformSdl.h"
+#include "framework/app/sdl/RendererGlImplSdl.h"
 #include "framework/app/sdl/WindowImplSdl.h"
 
 #include <time.h>
@@ -24,7 +24,7 @@ Uint32 sWakeEventType = 0;
 
 } // namespace
 
-AppImplSdlBasic::AppImplSdlBasic(AppBasic *app, PlatformSdl *platform) : AppImplBasic(app), mPlatform(platform)
+AppImplSdl::AppImplSdl(AppBasic *app, PlatformSdl *platform) : AppImplBasic(app), mPlatform(platform)
 {
     mPlatform->startVideo();
     std::lock_guard lock(sQueueMutex);
@@ -33,18 +33,18 @@ AppImplSdlBasic::AppImplSdlBasic(AppBasic *app, PlatformSdl *platform) : AppImpl
     sQueueLive = true;
 }
 
-AppImplSdlBasic::~AppImplSdlBasic()
+AppImplSdl::~AppImplSdl()
 {
     {
         std::lock_guard lock(sQueueMutex);
         sQueueLive = false;
     }
     destroyWindows();
-    AppImplSdlRendererGl::endVideoSession();
+    RendererGlImplSdl::endVideoSession();
     mPlatform->stopVideo();
 }
 
-void AppImplSdlBasic::wakeEventLoop()
+void AppImplSdl::wakeEventLoop()
 {
     std::lock_guard lock(sQueueMutex);
     if (!sQueueLive || sWakeEventType == static_cast<Uint32>(-1))
@@ -54,47 +54,40 @@ void AppImplSdlBasic::wakeEventLoop()
     SDL_PushEvent(&event);
 }
 
-std::unique_ptr<WindowImpl> AppImplSdlBasic::createWindowImpl(const WindowFormat &format,
+std::unique_ptr<WindowImpl> AppImplSdl::createWindowImpl(const WindowFormat &format,
                                                               const RendererRef &sharedRenderer)
 {
     return std::make_unique<WindowImplSdl>(format, sharedRenderer, this);
 }
 
-void AppImplSdlBasic::checkQuitSignal()
+bool AppImplSdl::quitRequested() const
 {
-    if (PlatformSdl::quitSignalled())
-        quit();
+    return PlatformSdl::quitSignalled();
 }
 
-void AppImplSdlBasic::sleep(double seconds)
+void AppImplSdl::pumpEvents()
+{
+    SDL_Event event;
+    while (SDL_PollEvent(&event))
+        dispatch(event);
+    RendererGlImplSdl::destroyRetiredWindows();
+}
+
+void AppImplSdl::waitEvents(double deadline)
+{
+    const int waitMs = static_cast<int>((deadline - now()) * 1000.0);
+    SDL_Event event;
+    if (waitMs > 0 && SDL_WaitEventTimeout(&event, waitMs)) {
+        dispatch(event);
+        pumpEvents();
+    }
+}
+
+void AppImplSdl::sleepUntil(double deadline)
 {
     using Clock = std::chrono::steady_clock;
-    if (seconds < 1e-7)
-        return;
-    checkQuitSignal();
-    if (shouldQuit())
-        return;
-    const Clock::time_point due = Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                                                     std::chrono::duration<double>(seconds));
-    // Input stays live while the loop idles: wait for events in millisecond steps until just
-    // before the due time...
-    for (;;) {
-        const double remaining = std::chrono::duration<double>(due - Clock::now()).count();
-        const int waitMs = static_cast<int>((remaining - kPreciseSleepMargin) * 1000.0);
-        if (waitMs <= 0)
-            break;
-        SDL_Event event;
-        if (SDL_WaitEventTimeout(&event, waitMs)) {
-            dispatch(event);
-            pumpEvents();
-            if (shouldQuit())
-                return;
-        }
-        checkQuitSignal();
-        if (shouldQuit())
-            return;
-    }
-    // ...then sleep to the due time itself, which the event wait cannot hit precisely.
+    const Clock::time_point due =
+        Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(deadline - now()));
     const auto sinceEpoch = std::chrono::duration_cast<std::chrono::nanoseconds>(due.time_since_epoch()).count();
     timespec target;
     target.tv_sec = static_cast<time_t>(sinceEpoch / 1000000000);
@@ -103,20 +96,11 @@ void AppImplSdlBasic::sleep(double seconds)
     }
 }
 
-void AppImplSdlBasic::pumpEvents()
-{
-    SDL_Event event;
-    while (SDL_PollEvent(&event))
-        dispatch(event);
-    AppImplSdlRendererGl::destroyRetiredWindows();
-    checkQuitSignal();
-}
-
-WindowImplSdl *AppImplSdlBasic::findWindow(uint32_t windowId) const
+WindowImplSdl *AppImplSdl::findWindow(uint32_t windowId) const
 {
     if (!windowId)
         return nullptr;
-    for (const auto &window : const_cast<AppImplSdlBasic *>(this)->windows()) {
+    for (const auto &window : const_cast<AppImplSdl *>(this)->windows()) {
         auto *sdlWindow = static_cast<WindowImplSdl *>(window.get());
         if (sdlWindow->getWindowId() == windowId)
             return sdlWindow;
@@ -124,22 +108,22 @@ WindowImplSdl *AppImplSdlBasic::findWindow(uint32_t windowId) const
     return nullptr;
 }
 
-void AppImplSdlBasic::syncKeyState()
+void AppImplSdl::syncKeyState()
 {
     // Keys released while another program had the focus never sent a key-up here.
     int count = 0;
     const Uint8 *state = SDL_GetKeyboardState(&count);
     const bool numLock = SDL_GetModState() & KMOD_NUM;
-    mKeys.clear();
+    keys().clear();
     for (int sc = 0; sc < count; ++sc) {
         if (!state[sc])
             continue;
         const auto scancode = static_cast<SDL_Scancode>(sc);
-        mKeys.setDown(sdl::sidedVirtualKeyFor(scancode, SDL_GetKeyFromScancode(scancode), numLock), true);
+        keys().setDown(sdl::sidedVirtualKeyFor(scancode, SDL_GetKeyFromScancode(scancode), numLock), true);
     }
 }
 
-void AppImplSdlBasic::dispatch(const SDL_Event &event)
+void AppImplSdl::dispatch(const SDL_Event &event)
 {
     uint32_t windowId = 0;
     switch (event.type) {
@@ -181,7 +165,7 @@ void AppImplSdlBasic::dispatch(const SDL_Event &event)
     } else if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) {
         // Keep the held-key record right even for keys no window takes.
         const bool numLock = event.key.keysym.mod & KMOD_NUM;
-        mKeys.setDown(sdl::sidedVirtualKeyFor(event.key.keysym.scancode, event.key.keysym.sym, numLock),
+        keys().setDown(sdl::sidedVirtualKeyFor(event.key.keysym.scancode, event.key.keysym.sym, numLock),
                       event.type == SDL_KEYDOWN);
     }
 }

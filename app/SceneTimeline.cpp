@@ -41,6 +41,19 @@ void SceneTimeline::endTaken(double now)
     mNextIsEnd = true;
 }
 
+void SceneTimeline::handOver(double now, bool loaderIdle, const std::function<std::optional<int>()> &take)
+{
+    if (mHasNext)
+        return;
+    if (const std::optional<int> position = take()) {
+        programTaken(now, *position);
+    } else if (loaderIdle) {
+        // Every later scene failed (or the loader is gone): the playing scene still plays
+        // out, then the show ends instead of waiting for ever.
+        endTaken(now);
+    }
+}
+
 FrameAction SceneTimeline::decide(double now) const
 {
     // Once every position has been reached the show is over: the scene taken after the last

@@ -10,9 +10,7 @@
 
 #include <boost/filesystem/path.hpp>
 
-#include <array>
 #include <atomic>
-#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -20,7 +18,6 @@
 
 namespace lume::gl {
 class GlslProg;
-class Texture;
 } // namespace lume::gl
 
 namespace lume::app {
@@ -87,6 +84,8 @@ class FraglumeApp : public AppBasic {
     gl::Fbo mFadeFbo;
     ImageSlots mImages;
     Vec4f mMouse;
+    // The names the jobs of the playing and the waiting scene carried (empty for the
+    // playlist's scenes); handed along at each switch and read by nothing else.
     std::wstring mCurrentName;
     std::wstring mNextName;
     std::unique_ptr<JobQueue> mLoadQueue;

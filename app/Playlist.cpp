@@ -1,6 +1,7 @@
 #include "app/Playlist.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace lume::app {
 

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <array>
-#include <span>
-#include <utility>
 #include <vector>
 
 namespace lume::app {

@@ -29,14 +29,12 @@ class SceneTimeline {
 
     void setEntry(int position, const SceneTiming &timing);
     void setSceneCount(int count) { mSceneCount = count; }
-    int sceneCount() const { return mSceneCount; }
     const SceneTiming &entry(int position) const;
     // The entry of the scene now playing.
     const SceneTiming &currentEntry() const { return entry(mScenePosition); }
 
     int scenePosition() const { return mScenePosition; }
     float sceneStartTime() const { return mSceneStartTime; }
-    bool firstProgram() const { return mFirstProgram; }
     double fadeStart() const { return mFadeStart; }
     double fadeLength() const { return mFadeLength; }
     bool hasNext() const { return mHasNext; }

@@ -8,7 +8,9 @@
 
 #include <optional>
 
-namespace lume::app {
+namespace fraglume {
+
+using namespace lume;
 
 void FraglumeApp::update()
 {
@@ -77,4 +79,4 @@ void FraglumeApp::draw()
     }
 }
 
-} // namespace lume::app
+} // namespace fraglume

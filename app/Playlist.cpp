@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace lume::app {
+namespace fraglume {
 
 const std::array<int, kImageSlotCount> kImageSlotIds = {
     138, 129, 130, 131, 128, 147, 149, 132, 133, 134, 135, 136,
@@ -69,4 +69,4 @@ std::vector<ChannelBinding> channelBindings(int layout)
     return bindings;
 }
 
-} // namespace lume::app
+} // namespace fraglume

@@ -1,6 +1,6 @@
 #include "app/SceneTimeline.h"
 
-namespace lume::app {
+namespace fraglume {
 
 namespace {
 const SceneTiming kNoTiming{};
@@ -98,4 +98,4 @@ bool SceneTimeline::switched(double now)
     return program;
 }
 
-} // namespace lume::app
+} // namespace fraglume

@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-namespace lume::app {
+namespace fraglume {
 
 // What a frame puts into the window.
 enum class FrameAction {
@@ -84,4 +84,4 @@ class SceneTimeline {
     bool mHasCurrent = false;
 };
 
-} // namespace lume::app
+} // namespace fraglume

@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-using namespace lume::app;
+using namespace fraglume;
 
 namespace {
 

@@ -11,26 +11,25 @@
 
 #include <boost/filesystem/path.hpp>
 
-#include <array>
 #include <atomic>
-#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <thread>
 
+namespace lume::app {
+class SharedContext;
+}
+
 namespace lume::gl {
 class GlslProg;
-class Texture;
 } // namespace lume::gl
 
-namespace lume::app {
-
-class SharedContext;
+namespace fraglume {
 
 // The player: one per process. Lifecycle (settings, display mode, shutdown, fatal error) is
 // in Lifecycle.cpp; start-up, frames, input, the loader and music in their own files.
-class FraglumeApp : public AppBasic {
+class FraglumeApp : public lume::app::AppBasic {
   public:
     FraglumeApp() = default;
     ~FraglumeApp() override = default;
@@ -39,11 +38,11 @@ class FraglumeApp : public AppBasic {
     void shutdown() override;
     void update() override;
     void draw() override;
-    void mouseDown(MouseEvent event) override;
-    void mouseDrag(MouseEvent event) override;
-    void keyDown(KeyEvent event) override;
+    void mouseDown(lume::app::MouseEvent event) override;
+    void mouseDrag(lume::app::MouseEvent event) override;
+    void keyDown(lume::app::KeyEvent event) override;
     void resize() override;
-    void fileDrop(FileDropEvent event) override;
+    void fileDrop(lume::app::FileDropEvent event) override;
     void prepareSettings(Settings *settings) override;
 
     // Switches the primary display to width x height; writes one console line for a code
@@ -67,7 +66,7 @@ class FraglumeApp : public AppBasic {
     // Loader thread (Loader.cpp): a context sharing objects with the render context, and
     // the thread body that builds the queued scenes in it.
     bool startLoaderThread();
-    void loaderMain(std::shared_ptr<SharedContext> context);
+    void loaderMain(std::shared_ptr<lume::app::SharedContext> context);
 
     // Music (Music.cpp): engine start and the soundtrack, per-frame engine update.
     void startMusic();
@@ -81,13 +80,15 @@ class FraglumeApp : public AppBasic {
     int32_t mDesktopWidth = 0;
     int32_t mDesktopHeight = 0;
     // The fade's start and length, with the rest of the show's pacing, live in mShow.
-    std::shared_ptr<gl::GlslProg> mTransitionProgram;
-    std::shared_ptr<gl::GlslProg> mCurrentProgram;
-    std::shared_ptr<gl::GlslProg> mNextProgram;
-    gl::Fbo mSceneFbo;
-    gl::Fbo mFadeFbo;
+    std::shared_ptr<lume::gl::GlslProg> mTransitionProgram;
+    std::shared_ptr<lume::gl::GlslProg> mCurrentProgram;
+    std::shared_ptr<lume::gl::GlslProg> mNextProgram;
+    lume::gl::Fbo mSceneFbo;
+    lume::gl::Fbo mFadeFbo;
     ImageSlots mImages;
-    Vec4f mMouse;
+    lume::Vec4f mMouse;
+    // The names the jobs of the playing and the waiting scene carried (empty for the
+    // playlist's scenes); handed along at each switch and read by nothing else.
     std::wstring mCurrentName;
     std::wstring mNextName;
     std::unique_ptr<JobQueue> mLoadQueue;
@@ -105,4 +106,4 @@ class FraglumeApp : public AppBasic {
     bool mMousePressed = false;
 };
 
-} // namespace lume::app
+} // namespace fraglume

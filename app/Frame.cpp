@@ -6,29 +6,30 @@
 #include "framework/gl/Draw.h"
 #include "framework/gl/GlslProg.h"
 
-namespace lume::app {
+#include <optional>
+
+namespace fraglume {
+
+using namespace lume;
 
 void FraglumeApp::update()
 {
     updateMusic();
     if (mShow.shouldQuit())
         quit();
-    if (!mNextProgram && !mShow.hasNext() && mReadyQueue) {
-        // Read "nothing left to build" before looking at the ready queue: the loader hands a
-        // job over before it counts it as done, so nothing can slip in between.
-        const bool loaderIdle = !mLoader || mLoader->finished() || mLoader->pending() == 0;
-        if (mReadyQueue->hasJobs()) {
-            LoadJob job;
-            mReadyQueue->pop(job);
-            mNextName = job.name;
-            mNextProgram = job.program;
-            mShow.programTaken(getElapsedSeconds(), job.position);
-        } else if (loaderIdle) {
-            // Every later scene failed (or the loader is gone): the playing scene still
-            // plays out, then the show ends instead of waiting for ever.
-            mShow.endTaken(getElapsedSeconds());
-        }
-    }
+    if (!mReadyQueue)
+        return;
+    // Read before the ready queue is looked at (see handOver).
+    const bool loaderIdle = !mLoader || mLoader->finished() || mLoader->pending() == 0;
+    mShow.handOver(getElapsedSeconds(), loaderIdle, [this]() -> std::optional<int> {
+        if (!mReadyQueue->hasJobs())
+            return std::nullopt;
+        LoadJob job;
+        mReadyQueue->pop(job);
+        mNextName = job.name;
+        mNextProgram = job.program;
+        return job.position;
+    });
 }
 
 SceneInputs FraglumeApp::sceneInputs() const
@@ -78,4 +79,4 @@ void FraglumeApp::draw()
     }
 }
 
-} // namespace lume::app
+} // namespace fraglume

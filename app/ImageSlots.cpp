@@ -4,7 +4,10 @@
 #include "framework/app/Resources.h"
 #include "framework/image/ImageIo.h"
 
-namespace lume::app {
+namespace fraglume {
+
+using namespace lume;
+using namespace lume::app;
 
 gl::Texture::Format imageSlotFormat()
 {
@@ -22,4 +25,4 @@ std::shared_ptr<gl::Texture> loadImageSlot(int slot)
     return std::make_shared<gl::Texture>(image, imageSlotFormat());
 }
 
-} // namespace lume::app
+} // namespace fraglume

@@ -5,14 +5,14 @@
 
 #include <memory>
 
-namespace lume::app {
+namespace fraglume {
 
 // The format every image slot shares: 2D, linear, no mipmaps, and repeating in both
 // directions, since scenes tile their channels.
-gl::Texture::Format imageSlotFormat();
+lume::gl::Texture::Format imageSlotFormat();
 
 // Decodes the embedded image of `slot` and makes its texture on the current context. Throws
 // the resource loader's or the decoder's exception.
-std::shared_ptr<gl::Texture> loadImageSlot(int slot);
+std::shared_ptr<lume::gl::Texture> loadImageSlot(int slot);
 
-} // namespace lume::app
+} // namespace fraglume

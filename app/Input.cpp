@@ -5,7 +5,10 @@
 #include "framework/app/Utf.h"
 #include "framework/gl/Draw.h"
 
-namespace lume::app {
+namespace fraglume {
+
+using namespace lume;
+using namespace lume::app;
 
 void FraglumeApp::mouseDown(MouseEvent event)
 {
@@ -69,4 +72,4 @@ void FraglumeApp::fileDrop(FileDropEvent event)
     }
 }
 
-} // namespace lume::app
+} // namespace fraglume

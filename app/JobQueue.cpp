@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace lume::app {
+namespace fraglume {
 
 void JobQueue::store(const LoadJob &job)
 {
@@ -49,4 +49,4 @@ bool JobQueue::hasRoom() const
     return mUnread < kCapacity;
 }
 
-} // namespace lume::app
+} // namespace fraglume

@@ -11,7 +11,7 @@ namespace lume::gl {
 class GlslProg;
 }
 
-namespace lume::app {
+namespace fraglume {
 
 // The scene id a job carries when it names no embedded scene (a dropped file): the loader
 // reports it as a failed build and the file itself is never read.
@@ -22,7 +22,7 @@ constexpr int kNoSceneId = -1;
 struct LoadJob {
     int sceneId = kNoSceneId;
     std::wstring name;
-    std::shared_ptr<gl::GlslProg> program;
+    std::shared_ptr<lume::gl::GlslProg> program;
     // Playlist position the scene was queued for (0: none). Lets the frame update keep each
     // scene on its own timing entry when an earlier scene failed to build.
     int position = 0;
@@ -62,4 +62,4 @@ class JobQueue {
     std::condition_variable mNotFull;
 };
 
-} // namespace lume::app
+} // namespace fraglume

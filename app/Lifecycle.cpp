@@ -12,7 +12,10 @@
 #include <stdexcept>
 #include <string>
 
-namespace lume::app {
+namespace fraglume {
+
+using namespace lume;
+using namespace lume::app;
 
 namespace {
 
@@ -147,4 +150,4 @@ void FraglumeApp::fatalError(const char *format, ...)
     sFatalErrorGuard = false;
 }
 
-} // namespace lume::app
+} // namespace fraglume

@@ -5,7 +5,10 @@
 #include "framework/app/RendererGl.h"
 #include "framework/app/Window.h"
 
-namespace lume::app {
+namespace fraglume {
+
+using namespace lume;
+using namespace lume::app;
 
 bool FraglumeApp::startLoaderThread()
 {
@@ -47,4 +50,4 @@ void FraglumeApp::stopLoader()
     mLoadQueue.reset();
 }
 
-} // namespace lume::app
+} // namespace fraglume

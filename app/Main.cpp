@@ -4,7 +4,7 @@
 
 int main()
 {
-    auto *app = new lume::app::FraglumeApp;
+    auto *app = new fraglume::FraglumeApp;
     auto renderer = std::make_shared<lume::app::RendererGl>(0);
     return lume::app::launchApplication(app, renderer, "FraglumeApp");
 }

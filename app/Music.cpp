@@ -7,7 +7,9 @@
 
 #include <boost/filesystem/operations.hpp>
 
-namespace lume::app {
+namespace fraglume {
+
+using namespace lume;
 
 namespace {
 
@@ -84,4 +86,4 @@ void FraglumeApp::shutdownMusic()
     }
 }
 
-} // namespace lume::app
+} // namespace fraglume

@@ -1,8 +1,9 @@
 #include "app/Playlist.h"
 
 #include <algorithm>
+#include <utility>
 
-namespace lume::app {
+namespace fraglume {
 
 const std::array<int, kImageSlotCount> kImageSlotIds = {
     138, 129, 130, 131, 128, 147, 149, 132, 133, 134, 135, 136,
@@ -68,4 +69,4 @@ std::vector<ChannelBinding> channelBindings(int layout)
     return bindings;
 }
 
-} // namespace lume::app
+} // namespace fraglume

@@ -1,11 +1,9 @@
 #pragma once
 
 #include <array>
-#include <span>
-#include <utility>
 #include <vector>
 
-namespace lume::app {
+namespace fraglume {
 
 // The show's fixed data: which image fills each texture slot, which scene plays at each
 // playlist position with its timing, and which images each channel layout puts on the units.
@@ -55,4 +53,4 @@ std::vector<ChannelBinding> channelBindings(int layout);
 // The slot index holding an IMAGE resource id, or -1.
 int slotOfImage(int imageId);
 
-} // namespace lume::app
+} // namespace fraglume

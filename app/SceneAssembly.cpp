@@ -12,7 +12,10 @@
 #include <map>
 #include <tuple>
 
-namespace lume::app {
+namespace fraglume {
+
+using namespace lume;
+using namespace lume::app;
 
 std::string joinSceneFragment(const std::string &header, const std::string &scene)
 {
@@ -117,4 +120,4 @@ void warmUpDisplayPasses(gl::GlslProg *transition)
     });
 }
 
-} // namespace lume::app
+} // namespace fraglume

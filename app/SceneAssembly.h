@@ -9,7 +9,7 @@ namespace lume::gl {
 class GlslProg;
 }
 
-namespace lume::app {
+namespace fraglume {
 
 // The fragment text of a scene: the uniform header immediately followed by the scene's own
 // source, nothing inserted. The header starts with the version line and ends with a line
@@ -19,14 +19,14 @@ std::string joinSceneFragment(const std::string &header, const std::string &scen
 // Builds the program of FRAG resource `sceneId` from the embedded vertex text, header and
 // scene, all read anew (nothing is cached between scenes). Throws what the resource loader
 // and the program throw: a missing resource, a stage that does not compile or link.
-std::shared_ptr<gl::GlslProg> buildSceneProgramFromResources(int sceneId);
+std::shared_ptr<lume::gl::GlslProg> buildSceneProgramFromResources(int sceneId);
 
 // Draws the program once in the calling thread's context into a tiny buffer, in the state the
 // scene pass will use (buffer format, channel textures of the scene's playlist position),
 // and waits for the GPU. Mesa translates a program's machine code at its first draw, and GL
 // wants the program finished before another context uses it: both then happen here, not in
 // the render thread's first frame of the scene. `images` may be null (units stay unbound).
-void warmUpSceneProgram(const std::shared_ptr<gl::GlslProg> &program, const ImageSlots *images, int position);
+void warmUpSceneProgram(const std::shared_ptr<lume::gl::GlslProg> &program, const ImageSlots *images, int position);
 
 // Stand-ins for the image slots in the calling thread's context: tiny textures with what
 // decides the machine code of a scene that samples them (internal format, wrap and filter,
@@ -36,6 +36,6 @@ ImageSlots makeWarmUpStandIns(const ImageSlots &images);
 
 // The same for the render context's own passes (the buffer shown in the window, the wipe),
 // done once at start-up so their first use is not a frame of the show.
-void warmUpDisplayPasses(gl::GlslProg *transition);
+void warmUpDisplayPasses(lume::gl::GlslProg *transition);
 
-} // namespace lume::app
+} // namespace fraglume

@@ -8,7 +8,10 @@
 #include <exception>
 #include <thread>
 
-namespace lume::app {
+namespace fraglume {
+
+using namespace lume;
+using namespace lume::app;
 
 using namespace std::chrono_literals;
 
@@ -93,4 +96,4 @@ void SceneLoader::buildSceneProgram(LoadJob job, const std::atomic<bool> &stop)
     done();
 }
 
-} // namespace lume::app
+} // namespace fraglume

@@ -6,7 +6,7 @@
 
 #include <atomic>
 
-namespace lume::app {
+namespace fraglume {
 
 // The loader's work, apart from the thread and context that run it: takes scene jobs in queue
 // order, builds each, and hands the built ones to the ready queue. Jobs are counted from the
@@ -14,7 +14,7 @@ namespace lume::app {
 // thread can tell when nothing more will arrive.
 class SceneLoader {
   public:
-    SceneLoader(JobQueue &loadQueue, JobQueue &readyQueue, Console &console);
+    SceneLoader(JobQueue &loadQueue, JobQueue &readyQueue, lume::app::Console &console);
 
     // Render thread: queue a job for the loader (waits if the queue is full).
     void submit(const LoadJob &job);
@@ -49,7 +49,7 @@ class SceneLoader {
 
     JobQueue &mLoadQueue;
     JobQueue &mReadyQueue;
-    Console &mConsole;
+    lume::app::Console &mConsole;
     const ImageSlots *mImages = nullptr;
     const std::atomic<bool> *mImagesReady = nullptr;
     ImageSlots mStandIns;
@@ -59,4 +59,4 @@ class SceneLoader {
     std::atomic<bool> mFinished{false};
 };
 
-} // namespace lume::app
+} // namespace fraglume

@@ -9,7 +9,9 @@
 
 #include <string>
 
-namespace lume::app {
+namespace fraglume {
+
+using namespace lume;
 
 namespace {
 
@@ -114,4 +116,4 @@ void setWindowMatrices(int width, int height)
     gl::setMatricesWindowPersp(width, height);
 }
 
-} // namespace lume::app
+} // namespace fraglume

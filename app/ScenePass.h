@@ -15,27 +15,27 @@ class GlslProg;
 class Texture;
 } // namespace lume::gl
 
-namespace lume::app {
+namespace fraglume {
 
 // The texture slots every scene can see, filled at start-up; an empty handle is a slot whose
 // image did not load.
-using ImageSlots = std::array<std::shared_ptr<gl::Texture>, kImageSlotCount>;
+using ImageSlots = std::array<std::shared_ptr<lume::gl::Texture>, kImageSlotCount>;
 
 // What a scene is fed besides its program.
 struct SceneInputs {
-    Vec2i resolution;              // "iResolution": the size of the buffer the scene fills
-    float startTime = 0.0f;        // clock reading at which the scene took over
-    std::function<double()> clock; // the application clock, read once for each time value
+    lume::Vec2i resolution;          // "iResolution": the size of the buffer the scene fills
+    float startTime = 0.0f;          // clock reading at which the scene took over
+    std::function<double()> clock;   // the application clock, read once for each time value
     const ImageSlots *images = nullptr;
-    Vec4f mouse;                   // "iMouse", already in gl_FragCoord space
-    std::optional<Vec4f> date;     // "iDate"; the current UTC date when unset
+    lume::Vec4f mouse;               // "iMouse", already in gl_FragCoord space
+    std::optional<lume::Vec4f> date; // "iDate"; the current UTC date when unset
 };
 
 // The format of the buffers the scene pass renders into and the wipe reads (the scene and
 // fade buffers, and the loader's warm-up targets): RGBA8 colour, a depth texture, linear and
 // clamped. Mesa builds a program's machine code for the formats it draws into, so every
 // buffer a scene is drawn into has this one format.
-gl::Fbo::Format sceneBufferFormat();
+lume::gl::Fbo::Format sceneBufferFormat();
 
 // Binds image slot 0 to unit 0, then the images of the layout to their units, in the
 // layout's order. Empty slots are skipped, so their units keep what they held.
@@ -43,21 +43,22 @@ void bindChannels(const ImageSlots &images, int layout);
 
 // Binds the program and sets all 28 scene uniforms by name, then "iMouse". Nothing when the
 // program is empty. Leaves the program bound.
-void setSceneUniforms(const std::shared_ptr<gl::GlslProg> &program, const SceneInputs &inputs);
+void setSceneUniforms(const std::shared_ptr<lume::gl::GlslProg> &program, const SceneInputs &inputs);
 
 // The scene pass: renders the program over the whole of `target` (bound as the render
 // target, uniforms set, cleared to opaque black, one rectangle in window pixels), then
 // unbinds program and buffer. Viewport and matrices are the caller's: window pixels of
 // `target`'s size (the player's buffers have the window's size, so the renderer's window
 // set-up serves). Channels are bound beforehand with bindChannels.
-void renderScene(gl::Fbo &target, const std::shared_ptr<gl::GlslProg> &program, const SceneInputs &inputs);
+void renderScene(lume::gl::Fbo &target, const std::shared_ptr<lume::gl::GlslProg> &program, const SceneInputs &inputs);
 
 // The wipe: the scene buffer's texture drawn into `window` through the transition program,
 // mixing towards the fade buffer's texture (unit 1) by `t` from 0 to 1.
-void drawWipe(gl::GlslProg &transition, gl::Fbo &scene, gl::Fbo &fade, float t, const Rectf &window);
+void drawWipe(lume::gl::GlslProg &transition, lume::gl::Fbo &scene, lume::gl::Fbo &fade, float t,
+              const lume::Rectf &window);
 
 // Window matrices and viewport for drawing in pixels of a width x height target, for callers
 // without a renderer that already set them (tools, benchmarks, tests).
 void setWindowMatrices(int width, int height);
 
-} // namespace lume::app
+} // namespace fraglume

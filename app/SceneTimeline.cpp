@@ -1,6 +1,6 @@
 #include "app/SceneTimeline.h"
 
-namespace lume::app {
+namespace fraglume {
 
 namespace {
 const SceneTiming kNoTiming{};
@@ -39,6 +39,19 @@ void SceneTimeline::endTaken(double now)
 {
     programTaken(now, mSceneCount - 1);
     mNextIsEnd = true;
+}
+
+void SceneTimeline::handOver(double now, bool loaderIdle, const std::function<std::optional<int>()> &take)
+{
+    if (mHasNext)
+        return;
+    if (const std::optional<int> position = take()) {
+        programTaken(now, *position);
+    } else if (loaderIdle) {
+        // Every later scene failed (or the loader is gone): the playing scene still plays
+        // out, then the show ends instead of waiting for ever.
+        endTaken(now);
+    }
 }
 
 FrameAction SceneTimeline::decide(double now) const
@@ -85,4 +98,4 @@ bool SceneTimeline::switched(double now)
     return program;
 }
 
-} // namespace lume::app
+} // namespace fraglume

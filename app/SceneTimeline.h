@@ -3,8 +3,10 @@
 #include "app/Playlist.h"
 
 #include <array>
+#include <functional>
+#include <optional>
 
-namespace lume::app {
+namespace fraglume {
 
 // What a frame puts into the window.
 enum class FrameAction {
@@ -27,14 +29,12 @@ class SceneTimeline {
 
     void setEntry(int position, const SceneTiming &timing);
     void setSceneCount(int count) { mSceneCount = count; }
-    int sceneCount() const { return mSceneCount; }
     const SceneTiming &entry(int position) const;
     // The entry of the scene now playing.
     const SceneTiming &currentEntry() const { return entry(mScenePosition); }
 
     int scenePosition() const { return mScenePosition; }
     float sceneStartTime() const { return mSceneStartTime; }
-    bool firstProgram() const { return mFirstProgram; }
     double fadeStart() const { return mFadeStart; }
     double fadeLength() const { return mFadeLength; }
     bool hasNext() const { return mHasNext; }
@@ -50,8 +50,20 @@ class SceneTimeline {
     // taken, so the playing scene still gets its hold and fade and the show quits after it.
     void endTaken(double now);
 
+    // The frame update's part of the hand-over, once per frame: while no scene waits for its
+    // switch, take at most one built scene and schedule the playing scene's hold and fade;
+    // with none ready and none to come, schedule the end of the show instead.
+    // `take` takes the oldest built scene and returns its playlist position, or nothing when
+    // none is ready; it is not called while a scene waits. `loaderIdle` says nothing more
+    // will be handed over; read it before `take` looks. The loader hands a job over before it
+    // counts it as done, so read after an empty queue it could already count a scene handed
+    // over in between, and the show would end without playing it.
+    void handOver(double now, bool loaderIdle, const std::function<std::optional<int>()> &take);
+
     // t of the fade: below 0 while holding, 0 to 1 while fading.
     double fadeProgress(double now) const { return (now - mFadeStart) / mFadeLength; }
+    // What this frame shows. On Switch the caller puts the fade buffer on screen, makes the
+    // waiting program current and calls switched().
     FrameAction decide(double now) const;
 
     // The waiting scene takes over at `now`. Returns true if a program took over (false when
@@ -72,4 +84,4 @@ class SceneTimeline {
     bool mHasCurrent = false;
 };
 
-} // namespace lume::app
+} // namespace fraglume

@@ -8,7 +8,10 @@
 
 #include <exception>
 
-namespace lume::app {
+namespace fraglume {
+
+using namespace lume;
+using namespace lume::app;
 
 void FraglumeApp::setup()
 {
@@ -44,4 +47,4 @@ void FraglumeApp::setup()
     startMusic();
 }
 
-} // namespace lume::app
+} // namespace fraglume

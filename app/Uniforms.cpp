@@ -1,6 +1,8 @@
 #include "app/Uniforms.h"
 
-namespace lume::app {
+namespace fraglume {
+
+using namespace lume;
 
 Vec4f dateUniform(std::chrono::sys_seconds time)
 {
@@ -28,4 +30,4 @@ Vec4f mouseUniform(const Vec4f &record, bool pressed, int windowHeight)
     return {record.x, top - record.y, record.z, top - record.w};
 }
 
-} // namespace lume::app
+} // namespace fraglume

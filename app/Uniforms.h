@@ -4,7 +4,7 @@
 
 #include <chrono>
 
-namespace lume::app {
+namespace fraglume {
 
 // The values behind the scene uniforms that are not plain clock or size readings.
 
@@ -12,13 +12,13 @@ namespace lume::app {
 constexpr float kSceneSampleRate = 44000.0f;
 
 // "iDate": (year, month 1-12, day 1-31, seconds since midnight), all in UTC.
-Vec4f dateUniform(std::chrono::sys_seconds time);
-Vec4f dateUniformNow();
+lume::Vec4f dateUniform(std::chrono::sys_seconds time);
+lume::Vec4f dateUniformNow();
 
 // The mouse as a scene sees it. The record holds window pixels with y growing downwards
 // (xy: position while the button is down, zw: where it was pressed); scenes work in
 // gl_FragCoord space, so y is flipped to count upwards from the bottom row. Before the first
 // press the scene reads all zeros.
-Vec4f mouseUniform(const Vec4f &record, bool pressed, int windowHeight);
+lume::Vec4f mouseUniform(const lume::Vec4f &record, bool pressed, int windowHeight);
 
-} // namespace lume::app
+} // namespace fraglume

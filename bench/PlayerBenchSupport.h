@@ -22,12 +22,12 @@ inline double nowSeconds()
 }
 
 // The show's image slots as the player fills them; a slot that does not load stays empty.
-inline app::ImageSlots loadShowImages()
+inline fraglume::ImageSlots loadShowImages()
 {
-    app::ImageSlots slots;
-    for (int slot = 0; slot < app::kImageSlotCount; ++slot) {
+    fraglume::ImageSlots slots;
+    for (int slot = 0; slot < fraglume::kImageSlotCount; ++slot) {
         try {
-            slots[size_t(slot)] = app::loadImageSlot(slot);
+            slots[size_t(slot)] = fraglume::loadImageSlot(slot);
         } catch (const std::exception &exc) {
             std::fprintf(stderr, "image slot %d: %s\n", slot, exc.what());
         }

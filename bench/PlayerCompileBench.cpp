@@ -40,16 +40,16 @@ namespace {
 constexpr int kWidth = 640, kHeight = 480;
 
 struct Frame {
-    app::ImageSlots &images;
+    fraglume::ImageSlots &images;
     gl::Fbo &fbo;
     void operator()(const std::shared_ptr<gl::GlslProg> &program, int layout) const
     {
-        app::SceneInputs inputs;
+        fraglume::SceneInputs inputs;
         inputs.resolution = {kWidth, kHeight};
         inputs.clock = bench::nowSeconds;
         inputs.images = &images;
-        app::bindChannels(images, layout);
-        app::renderScene(fbo, program, inputs);
+        fraglume::bindChannels(images, layout);
+        fraglume::renderScene(fbo, program, inputs);
         gl::draw(fbo.getTexture(0), Rectf{0, 0, float(kWidth), float(kHeight)});
     }
 };
@@ -61,18 +61,18 @@ struct Built {
 
 // Runs the loader over the playlist while `frame` keeps drawing; returns the frame times and
 // the built scenes in hand-over order.
-std::vector<double> loadWhileDrawing(test::GlContext &context, app::ImageSlots &images, bool warmUp,
+std::vector<double> loadWhileDrawing(test::GlContext &context, fraglume::ImageSlots &images, bool warmUp,
                                      const std::function<void()> &frame, std::vector<Built> &built)
 {
-    app::JobQueue loadQueue, readyQueue;
+    fraglume::JobQueue loadQueue, readyQueue;
     app::Console console(std::shared_ptr<std::ostream>(&std::cerr, [](std::ostream *) {}));
-    app::SceneLoader loader(loadQueue, readyQueue, console);
+    fraglume::SceneLoader loader(loadQueue, readyQueue, console);
     std::atomic<bool> imagesReady{true}, stop{false};
     loader.setImages(&images, &imagesReady);
     loader.setWarmUp(warmUp);
     auto shared = context.createSharedContext();
     std::thread thread([&] { shared->runOnThread([&] { loader.run(stop); }); });
-    for (const app::PlaylistEntry &e : app::kPlaylist)
+    for (const fraglume::PlaylistEntry &e : fraglume::kPlaylist)
         loader.submit({e.sceneId, L"", nullptr, e.position});
 
     std::vector<double> times;
@@ -80,7 +80,7 @@ std::vector<double> loadWhileDrawing(test::GlContext &context, app::ImageSlots &
         times.push_back(bench::timeFrame(frame));
         // The hand-over as the frame update does it: one job per frame.
         if (readyQueue.hasJobs()) {
-            app::LoadJob job;
+            fraglume::LoadJob job;
             readyQueue.pop(job);
             built.push_back({job.program, job.position});
         }
@@ -126,7 +126,7 @@ void firstFrames(const char *label, const std::vector<Built> &built, const Frame
 {
     double worst = 0.0, sum = 0.0, firstSum = 0.0;
     for (const Built &b : built) {
-        const int layout = app::kPlaylist[size_t(b.position - 1)].timing.channelLayout;
+        const int layout = fraglume::kPlaylist[size_t(b.position - 1)].timing.channelLayout;
         const double first = bench::timeFrame([&] { frame(b.program, layout); });
         const double second = bench::timeFrame([&] { frame(b.program, layout); });
         std::printf("  position %2d: first %7.2f ms, second %7.2f ms, ratio %.2f\n", b.position, first * 1e3,
@@ -162,13 +162,13 @@ int main(int argc, char **argv)
     }
     std::printf("shader cache %s, warm-up %s\n", cache ? "empty at start" : "off", warmUp ? "on" : "off");
     test::GlContext context(kWidth, kHeight);
-    app::setWindowMatrices(kWidth, kHeight);
-    app::ImageSlots images = bench::loadShowImages();
+    fraglume::setWindowMatrices(kWidth, kHeight);
+    fraglume::ImageSlots images = bench::loadShowImages();
     gl::Fbo fbo(kWidth, kHeight);
     fbo.getTexture(0).setFlipped();
     const Frame frame{images, fbo};
 
-    auto steadyProgram = app::buildSceneProgramFromResources(app::kPlaylist.front().sceneId);
+    auto steadyProgram = fraglume::buildSceneProgramFromResources(fraglume::kPlaylist.front().sceneId);
     auto steadyFrame = [&] { frame(steadyProgram, 0); };
     for (int i = 0; i < 20; ++i)
         bench::timeFrame(steadyFrame);

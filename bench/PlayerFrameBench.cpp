@@ -20,27 +20,27 @@ int main(int argc, char **argv)
     const int width = argc > 3 ? std::atoi(argv[2]) : 640;
     const int height = argc > 3 ? std::atoi(argv[3]) : 480;
     int layout = 0;
-    for (const app::PlaylistEntry &e : app::kPlaylist)
+    for (const fraglume::PlaylistEntry &e : fraglume::kPlaylist)
         if (e.sceneId == sceneId) {
             layout = e.timing.channelLayout;
             break;
         }
 
     test::GlContext context(width, height);
-    app::setWindowMatrices(width, height);
-    app::ImageSlots images = bench::loadShowImages();
-    auto program = app::buildSceneProgramFromResources(sceneId);
+    fraglume::setWindowMatrices(width, height);
+    fraglume::ImageSlots images = bench::loadShowImages();
+    auto program = fraglume::buildSceneProgramFromResources(sceneId);
     gl::Fbo sceneFbo(width, height);
     sceneFbo.getTexture(0).setFlipped();
     const Rectf window{0, 0, float(width), float(height)};
 
-    app::SceneInputs inputs;
+    fraglume::SceneInputs inputs;
     inputs.resolution = {width, height};
     inputs.clock = bench::nowSeconds;
     inputs.images = &images;
     auto playerFrame = [&] {
-        app::bindChannels(images, layout);
-        app::renderScene(sceneFbo, program, inputs);
+        fraglume::bindChannels(images, layout);
+        fraglume::renderScene(sceneFbo, program, inputs);
         gl::draw(sceneFbo.getTexture(0), window);
     };
 
@@ -52,7 +52,7 @@ int main(int argc, char **argv)
     for (int i = 0; i < 8; ++i)
         locChannel[i] = glGetUniformLocation(handle, ("iChannel" + std::to_string(i)).c_str());
     std::vector<std::pair<int, GLuint>> units;
-    for (const app::ChannelBinding &b : app::channelBindings(layout))
+    for (const fraglume::ChannelBinding &b : fraglume::channelBindings(layout))
         if (b.slot >= 0 && images[size_t(b.slot)])
             units.push_back({b.unit, images[size_t(b.slot)]->getId()});
     const GLuint fboId = sceneFbo.getId();

@@ -15,6 +15,7 @@
 
 using namespace lume;
 using namespace lume::app;
+using namespace fraglume;
 using SteadyClock = std::chrono::steady_clock;
 
 namespace {

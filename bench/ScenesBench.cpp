@@ -49,7 +49,7 @@ std::vector<BenchScene> showScenes()
                 return true;
         return false;
     };
-    for (const app::PlaylistEntry &e : app::kPlaylist)
+    for (const fraglume::PlaylistEntry &e : fraglume::kPlaylist)
         if (!listed(e.sceneId))
             scenes.push_back({e.sceneId, e.position, e.timing.hold, e.timing.channelLayout});
     for (int id : {64, 68, 69, 70, 71, 72, 73, 74, 75, 76, 77, 78, 79, 80, 81})
@@ -90,9 +90,9 @@ std::string readFile(const std::string &path)
 
 std::shared_ptr<gl::GlslProg> programFromText(const std::string &scene)
 {
-    const std::string vertex = loadString(app::loadResource(app::kVertexShaderId, "FRAG"));
-    const std::string header = loadString(app::loadResource(app::kHeaderShaderId, "FRAG"));
-    return std::make_shared<gl::GlslProg>(vertex.c_str(), app::joinSceneFragment(header, scene).c_str());
+    const std::string vertex = loadString(app::loadResource(fraglume::kVertexShaderId, "FRAG"));
+    const std::string header = loadString(app::loadResource(fraglume::kHeaderShaderId, "FRAG"));
+    return std::make_shared<gl::GlslProg>(vertex.c_str(), fraglume::joinSceneFragment(header, scene).c_str());
 }
 
 struct Options {
@@ -150,7 +150,7 @@ int main(int argc, char **argv)
         }
 
         test::GlContext context(o.width, o.height);
-        app::ImageSlots images = bench::loadShowImages();
+        fraglume::ImageSlots images = bench::loadShowImages();
         gl::Fbo sceneFbo(o.width, o.height);
         sceneFbo.getTexture(0).setFlipped();
         const Rectf window{0, 0, float(o.width), float(o.height)};
@@ -159,7 +159,7 @@ int main(int argc, char **argv)
         std::map<int, std::shared_ptr<gl::GlslProg>> programs;
         for (const BenchScene &s : scenes)
             programs[s.sceneId] = o.sceneDir.empty()
-                                      ? app::buildSceneProgramFromResources(s.sceneId)
+                                      ? fraglume::buildSceneProgramFromResources(s.sceneId)
                                       : programFromText(readFile(o.sceneDir + "/" + std::to_string(s.sceneId) + ".frag"));
         auto reference = programFromText(kReferenceScene);
 
@@ -167,19 +167,19 @@ int main(int argc, char **argv)
         // over the hold.
         auto measure = [&](const std::shared_ptr<gl::GlslProg> &program, int position, int layout, float hold) {
             if (position > 0) {
-                for (const app::PlaylistEntry &e : app::kPlaylist)
+                for (const fraglume::PlaylistEntry &e : fraglume::kPlaylist)
                     if (e.position <= position)
-                        app::bindChannels(images, e.timing.channelLayout);
+                        fraglume::bindChannels(images, e.timing.channelLayout);
             }
-            app::setWindowMatrices(o.width, o.height);
+            fraglume::setWindowMatrices(o.width, o.height);
             double sceneTime = 0.0;
-            app::SceneInputs inputs;
+            fraglume::SceneInputs inputs;
             inputs.resolution = {o.width, o.height};
             inputs.clock = [&] { return sceneTime; };
             inputs.images = &images;
             auto frame = [&] {
-                app::bindChannels(images, layout);
-                app::renderScene(sceneFbo, program, inputs);
+                fraglume::bindChannels(images, layout);
+                fraglume::renderScene(sceneFbo, program, inputs);
                 gl::draw(sceneFbo.getTexture(0), window);
             };
             for (int i = 0; i < 3; ++i)

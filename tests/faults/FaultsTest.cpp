@@ -391,7 +391,7 @@ TEST_F(PlayerFaults, ScenesThatFailAreSkippedAndTheRestPlayAndWipeOnTheirOwnTimi
     for (size_t i = 0; i + 1 < scenes.size(); ++i) {
         const int position = scenes[i].position;
         SCOPED_TRACE("position " + std::to_string(position));
-        const app::SceneTiming timing = shortTiming(position);
+        const fraglume::SceneTiming timing = shortTiming(position);
         const Event *arrival = nullptr, *fade = nullptr;
         for (const Event &e : taken)
             if (e.position == position)
@@ -410,9 +410,9 @@ TEST_F(PlayerFaults, ScenesThatFailAreSkippedAndTheRestPlayAndWipeOnTheirOwnTimi
 
         // Texture unit 1 carries the image the position's own layout puts there.
         int expected = 0;
-        for (const app::ChannelBinding &b : app::channelBindings(timing.channelLayout))
+        for (const fraglume::ChannelBinding &b : fraglume::channelBindings(timing.channelLayout))
             if (b.unit == 1)
-                expected = app::kImageSlotIds[size_t(b.slot)];
+                expected = fraglume::kImageSlotIds[size_t(b.slot)];
         EXPECT_EQ(linesStartingWith(trace, "UNIT1 " + std::to_string(position) + " "),
                   std::vector<std::string>{"UNIT1 " + std::to_string(position) + " " + std::to_string(expected)});
     }
@@ -461,7 +461,7 @@ TEST_F(PlayerFaults, WhenEverySceneFailsThePlayerQuitsOnceNothingIsLeftToBuild)
     start("trace_player_no_header");
     expectOrderlyEnd(0, 90);
     const std::vector<std::string> console = consoleLines();
-    EXPECT_EQ(console, std::vector<std::string>(app::kPlaylist.size(), kSceneFailure + missingResource(67)));
+    EXPECT_EQ(console, std::vector<std::string>(fraglume::kPlaylist.size(), kSceneFailure + missingResource(67)));
     EXPECT_TRUE(linesStartingWith(process->output(), "UNIT1 ").empty()) << "a scene was shown";
 }
 
@@ -519,7 +519,8 @@ TEST_F(PlayerFaults, RunsCutShortPutTheDesktopBack)
         expectOrderlyEnd(c.status);
         const std::string trace = process->output();
         if (name == "Escape while loading") {
-            EXPECT_LT(events(trace, "SCENE").size(), app::kPlaylist.size()) << "the playlist was not still loading";
+            EXPECT_LT(events(trace, "SCENE").size(), fraglume::kPlaylist.size())
+                << "the playlist was not still loading";
         }
         if (name == "window closed mid-fade") {
             EXPECT_TRUE(linesStartingWith(trace, "SCENE 3 ").empty()) << "the wipe ran to its end";
@@ -552,7 +553,7 @@ TEST_F(PlayerFaults, AHundredAndOneDroppedFilesAreTakenAsFarAsThereIsRoom)
     // Of the playlist jobs not yet built, the parked loader holds one and the others still
     // wait in the load queue: the files fill exactly the rest of it.
     ASSERT_GE(unfinished, 1) << "the loader was not parked inside a job";
-    EXPECT_EQ(dropped.size(), size_t(app::JobQueue::kCapacity - (unfinished - 1)))
+    EXPECT_EQ(dropped.size(), size_t(fraglume::JobQueue::kCapacity - (unfinished - 1)))
         << unfinished << " playlist jobs were not built yet";
 
     std::vector<int> played;

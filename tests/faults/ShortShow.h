@@ -9,13 +9,13 @@
 
 namespace lume::test {
 
-inline app::SceneTiming shortTiming(int position)
+inline fraglume::SceneTiming shortTiming(int position)
 {
     const bool odd = position % 2 == 1;
-    app::SceneTiming timing;
+    fraglume::SceneTiming timing;
     timing.hold = odd ? 0.8f : 2.0f;
     timing.fade = odd ? 0.3f : 0.9f;
-    for (const app::PlaylistEntry &entry : app::kPlaylist)
+    for (const fraglume::PlaylistEntry &entry : fraglume::kPlaylist)
         if (entry.position == position)
             timing.channelLayout = entry.timing.channelLayout;
     return timing;

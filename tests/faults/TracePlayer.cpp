@@ -64,6 +64,7 @@
 
 using namespace lume;
 using namespace lume::app;
+using namespace fraglume;
 
 namespace {
 

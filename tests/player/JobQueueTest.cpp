@@ -7,7 +7,7 @@
 #include <sstream>
 #include <thread>
 
-using namespace lume::app;
+using namespace fraglume;
 using namespace std::chrono_literals;
 
 namespace {
@@ -129,7 +129,7 @@ TEST(SceneLoader, DroppedFilesNeverWaitForRoom)
 {
     JobQueue loadQueue, readyQueue;
     auto output = std::make_shared<std::ostringstream>();
-    Console console(output);
+    lume::app::Console console(output);
     SceneLoader loader(loadQueue, readyQueue, console);
     for (int i = 0; i < JobQueue::kCapacity - 1; ++i)
         loader.submit({64, L"", nullptr, 1});

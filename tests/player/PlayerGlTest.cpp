@@ -25,6 +25,7 @@
 
 using namespace lume;
 using namespace lume::app;
+using namespace fraglume;
 using lume::test::Rgba;
 using namespace std::chrono_literals;
 

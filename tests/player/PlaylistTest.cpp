@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-using namespace lume::app;
+using namespace fraglume;
 
 namespace {
 

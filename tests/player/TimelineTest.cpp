@@ -1,5 +1,5 @@
-// Scene pacing against a fake clock: the same update/draw decisions the player makes each
-// frame, driven by a scripted loader.
+// Scene pacing against a fake clock: the player's own update/draw decisions, driven by a
+// scripted loader.
 #include "app/SceneTimeline.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-using namespace lume::app;
+using namespace fraglume;
 
 namespace {
 
@@ -42,9 +42,9 @@ struct ShowRun {
     int framesShownAfterQuit = 0; // frames that were not blank once the quit was requested
 };
 
-// Runs the frame loop the player runs: update (quit rule, one hand-over while nothing waits,
-// end of show once the loader has nothing left), then draw (decide, switch). A quit request
-// lets its frame finish, as the main loop does.
+// Runs the frame loop the player runs, with a scripted loader in place of the ready queue:
+// update (quit rule, hand-over), then draw (decide, switch). A quit request lets its frame
+// finish, as the main loop does.
 ShowRun simulate(SceneTimeline show, std::deque<Arrival> arrivals, double loaderDoneAt, double dt = 0.01,
              double limit = 600.0)
 {
@@ -53,14 +53,13 @@ ShowRun simulate(SceneTimeline show, std::deque<Arrival> arrivals, double loader
         const double now = frame * dt;
         if (show.shouldQuit())
             run.quitAt = now;
-        if (!show.hasNext()) {
-            if (!arrivals.empty() && arrivals.front().readyAt <= now) {
-                show.programTaken(now, arrivals.front().position);
-                arrivals.pop_front();
-            } else if (arrivals.empty() && now >= loaderDoneAt) {
-                show.endTaken(now);
-            }
-        }
+        show.handOver(now, arrivals.empty() && now >= loaderDoneAt, [&]() -> std::optional<int> {
+            if (arrivals.empty() || arrivals.front().readyAt > now)
+                return std::nullopt;
+            const int position = arrivals.front().position;
+            arrivals.pop_front();
+            return position;
+        });
         const FrameAction action = show.decide(now);
         if (run.quitAt && action != FrameAction::Blank)
             ++run.framesShownAfterQuit;
@@ -126,6 +125,49 @@ TEST(SceneTimeline, DecisionAtTheEdgesOfTheFade)
         EXPECT_EQ(show.decide(100.5), FrameAction::Show) << "live scene with nothing waiting";
         show.programTaken(200.0, 2);
         EXPECT_EQ(show.decide(200.0 + c.at), c.expected);
+    }
+}
+
+TEST(SceneTimeline, HandOverTakesAtMostOneSceneAndOnlyWhileNoneWaits)
+{
+    enum class Next { Nothing, QueuedScene, WaitingScene, EndOfShow };
+    struct Case {
+        const char *what;
+        bool waiting;    // a scene already waits for its switch
+        int ready;       // built scenes in the queue (positions 2, 3, ...)
+        bool loaderIdle; // as read before the queue
+        int takes;       // times the queue is looked at
+        Next next;
+    } cases[] = {
+        {"one of two ready scenes is taken", false, 2, false, 1, Next::QueuedScene},
+        {"nothing ready while the loader works: keep waiting", false, 0, false, 1, Next::Nothing},
+        {"nothing ready and nothing to come: the end", false, 0, true, 1, Next::EndOfShow},
+        {"a scene handed over after the idle reading still plays", false, 1, true, 1, Next::QueuedScene},
+        {"a scene waits: the queue is left alone", true, 2, false, 0, Next::WaitingScene},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        SceneTimeline show = shippedShow();
+        if (c.waiting)
+            show.programTaken(0.0, 1);
+        int ready = c.ready, takes = 0, nextPosition = 2;
+        show.handOver(0.0, c.loaderIdle, [&]() -> std::optional<int> {
+            ++takes;
+            if (ready == 0)
+                return std::nullopt;
+            --ready;
+            return nextPosition++;
+        });
+        EXPECT_EQ(takes, c.takes);
+        if (c.next == Next::Nothing) {
+            EXPECT_FALSE(show.hasNext());
+            continue;
+        }
+        ASSERT_EQ(show.decide(1.0), FrameAction::Switch);
+        const bool program = show.switched(1.0);
+        EXPECT_EQ(program, c.next != Next::EndOfShow);
+        const int position = c.next == Next::QueuedScene ? 2 : c.next == Next::WaitingScene ? 1 : kSceneCount - 1;
+        EXPECT_EQ(show.scenePosition(), position);
     }
 }
 

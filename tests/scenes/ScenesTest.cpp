@@ -20,6 +20,7 @@
 
 using namespace lume;
 using namespace lume::app;
+using namespace fraglume;
 using lume::test::Rgba;
 
 namespace {

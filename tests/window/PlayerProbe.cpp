@@ -28,6 +28,7 @@
 #include <string>
 
 using namespace lume::app;
+using namespace fraglume;
 
 namespace {
 

@@ -143,10 +143,10 @@ int main(int argc, char **argv)
         if (!o.framesDir.empty())
             std::filesystem::create_directories(o.framesDir);
         test::GlContext context(o.width, o.height);
-        const app::ImageSlots images = [] {
-            app::ImageSlots slots;
-            for (int slot = 0; slot < app::kImageSlotCount; ++slot)
-                slots[size_t(slot)] = app::loadImageSlot(slot);
+        const fraglume::ImageSlots images = [] {
+            fraglume::ImageSlots slots;
+            for (int slot = 0; slot < fraglume::kImageSlotCount; ++slot)
+                slots[size_t(slot)] = fraglume::loadImageSlot(slot);
             return slots;
         }();
         SceneFrames frames(o.width, o.height, images);

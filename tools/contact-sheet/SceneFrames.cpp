@@ -40,7 +40,7 @@ std::vector<ShowScene> showScenes()
     auto listed = [&](int id) {
         return std::any_of(scenes.begin(), scenes.end(), [id](const ShowScene &s) { return s.sceneId == id; });
     };
-    for (const app::PlaylistEntry &e : app::kPlaylist)
+    for (const fraglume::PlaylistEntry &e : fraglume::kPlaylist)
         if (!listed(e.sceneId))
             scenes.push_back({e.sceneId, e.position, e.timing.hold, e.timing.channelLayout});
     for (int id : kSceneIds)
@@ -52,21 +52,21 @@ std::vector<ShowScene> showScenes()
 std::shared_ptr<gl::GlslProg> buildScene(int sceneId, const std::string &sceneDir)
 {
     if (sceneDir.empty())
-        return app::buildSceneProgramFromResources(sceneId);
-    const std::string vertex = loadString(app::loadResource(app::kVertexShaderId, "FRAG"));
-    const std::string header = loadString(app::loadResource(app::kHeaderShaderId, "FRAG"));
+        return fraglume::buildSceneProgramFromResources(sceneId);
+    const std::string vertex = loadString(app::loadResource(fraglume::kVertexShaderId, "FRAG"));
+    const std::string header = loadString(app::loadResource(fraglume::kHeaderShaderId, "FRAG"));
     const std::string scene = readFile(sceneDir + "/" + std::to_string(sceneId) + ".frag");
-    const std::string fragment = app::joinSceneFragment(header, scene);
+    const std::string fragment = fraglume::joinSceneFragment(header, scene);
     return std::make_shared<gl::GlslProg>(vertex.c_str(), fragment.c_str());
 }
 
 struct SceneFrames::Impl {
     int mWidth, mHeight;
-    const app::ImageSlots &mImages;
+    const fraglume::ImageSlots &mImages;
     gl::Fbo mTarget;
 };
 
-SceneFrames::SceneFrames(int width, int height, const app::ImageSlots &images)
+SceneFrames::SceneFrames(int width, int height, const fraglume::ImageSlots &images)
     : mImpl(new Impl{width, height, images, gl::Fbo(width, height)})
 {
 }
@@ -78,19 +78,19 @@ Picture SceneFrames::render(const std::shared_ptr<gl::GlslProg> &program, const 
     // Units a layout leaves alone keep the previous scene's image: replay the playlist's
     // bindings up to the scene's position to get the state the show really has there.
     if (scene.position > 0) {
-        for (const app::PlaylistEntry &e : app::kPlaylist)
+        for (const fraglume::PlaylistEntry &e : fraglume::kPlaylist)
             if (e.position <= scene.position)
-                app::bindChannels(mImpl->mImages, e.timing.channelLayout);
+                fraglume::bindChannels(mImpl->mImages, e.timing.channelLayout);
     } else {
-        app::bindChannels(mImpl->mImages, scene.channelLayout);
+        fraglume::bindChannels(mImpl->mImages, scene.channelLayout);
     }
-    app::setWindowMatrices(mImpl->mWidth, mImpl->mHeight);
-    app::SceneInputs inputs;
+    fraglume::setWindowMatrices(mImpl->mWidth, mImpl->mHeight);
+    fraglume::SceneInputs inputs;
     inputs.resolution = {mImpl->mWidth, mImpl->mHeight};
     inputs.startTime = 100.0f;
     inputs.clock = [seconds] { return 100.0 + double(seconds); };
     inputs.images = &mImpl->mImages;
-    app::renderScene(mImpl->mTarget, program, inputs);
+    fraglume::renderScene(mImpl->mTarget, program, inputs);
 
     Picture picture(mImpl->mWidth, mImpl->mHeight);
     std::vector<uint8_t> rgba(size_t(mImpl->mWidth) * size_t(mImpl->mHeight) * 4);

@@ -34,7 +34,7 @@ std::shared_ptr<gl::GlslProg> buildScene(int sceneId, const std::string &sceneDi
 // with the channels bound as they are at the scene's playlist position.
 class SceneFrames {
   public:
-    SceneFrames(int width, int height, const app::ImageSlots &images);
+    SceneFrames(int width, int height, const fraglume::ImageSlots &images);
     ~SceneFrames();
 
     // The frame the scene shows `seconds` after taking over, rows top-down.

@@ -47,14 +47,14 @@ class FraglumeApp : public lume::app::AppBasic {
 
     // Switches the primary display to width x height; writes one console line for a code
     // other than success and returns the code.
-    DisplayChange changeDisplayMode(int32_t width, int32_t height);
+    lume::app::DisplayChange changeDisplayMode(int32_t width, int32_t height);
     // Shows the printf-style message (at most 4096 bytes with its terminating zero) in a
     // modal "Fatal Error" box, then asks the application to quit. A second call while the
     // box is open is dropped.
     void fatalError(const char *format, ...) __attribute__((format(printf, 2, 3)));
 
     // The console line for a display-mode result code.
-    static const char *displayChangeMessage(DisplayChange code);
+    static const char *displayChangeMessage(lume::app::DisplayChange code);
 
   protected:
     // The music's and the loader's steps of shutdown (their own files): music stopped and

@@ -10,7 +10,7 @@ namespace lume::audio {
 
 // Fills `frameCount` interleaved stereo 16-bit frames. Called on the device's audio thread,
 // never while the owner holds the device lock.
-using FillFunction = void (*)(void* user, int16_t* frames, int frameCount);
+using FillFunction = void (*)(void *user, int16_t *frames, int frameCount);
 
 class OutputDevice;
 
@@ -24,49 +24,48 @@ class OutputDevice;
 // speakers. The switch is made when the first device fails to open (or at start when the
 // platform layer cannot start at all); name() tells which driver is in use.
 class OutputDriver {
- public:
-  OutputDriver();
-  ~OutputDriver();
-  OutputDriver(const OutputDriver&) = delete;
-  OutputDriver& operator=(const OutputDriver&) = delete;
+  public:
+    OutputDriver();
+    ~OutputDriver();
+    OutputDriver(const OutputDriver &) = delete;
+    OutputDriver &operator=(const OutputDriver &) = delete;
 
-  Result start();
-  // Every device must be closed first.
-  void stop();
-  // Empty while stopped.
-  const std::string& name() const;
+    Result start();
+    // Every device must be closed first.
+    void stop();
+    // Empty while stopped.
+    const std::string &name() const;
 
-  // Opens a paused stereo 16-bit device at `sampleRate`; `fill` feeds it once it is resumed.
-  Result openDevice(int sampleRate, FillFunction fill, void* user,
-                    std::unique_ptr<OutputDevice>* device);
+    // Opens a paused stereo 16-bit device at `sampleRate`; `fill` feeds it once it is resumed.
+    Result openDevice(int sampleRate, FillFunction fill, void *user, std::unique_ptr<OutputDevice> *device);
 
- private:
-  friend class OutputDevice;
-  struct Impl;
-  std::unique_ptr<Impl> mImpl;
+  private:
+    friend class OutputDevice;
+    struct Impl;
+    std::unique_ptr<Impl> mImpl;
 };
 
 // One open output stream with its own audio thread.
 class OutputDevice {
- public:
-  ~OutputDevice();
-  OutputDevice(const OutputDevice&) = delete;
-  OutputDevice& operator=(const OutputDevice&) = delete;
+  public:
+    ~OutputDevice();
+    OutputDevice(const OutputDevice &) = delete;
+    OutputDevice &operator=(const OutputDevice &) = delete;
 
-  bool isOpen() const;
-  void setPaused(bool paused);
-  // While locked, the fill function is not running and will not start.
-  void lock();
-  void unlock();
-  // Stops the audio thread and waits for it (about two buffer periods); the fill function is
-  // never called after this returns.
-  void close();
+    bool isOpen() const;
+    void setPaused(bool paused);
+    // While locked, the fill function is not running and will not start.
+    void lock();
+    void unlock();
+    // Stops the audio thread and waits for it (about two buffer periods); the fill function is
+    // never called after this returns.
+    void close();
 
- private:
-  friend class OutputDriver;
-  struct Impl;
-  explicit OutputDevice(std::unique_ptr<Impl> impl);
-  std::unique_ptr<Impl> mImpl;
+  private:
+    friend class OutputDriver;
+    struct Impl;
+    explicit OutputDevice(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> mImpl;
 };
 
-}  // namespace lume::audio
+} // namespace lume::audio

@@ -2,8 +2,9 @@
 
 namespace lume::audio {
 
-const char* resultText(Result result) {
-  switch (result) {
+const char *resultText(Result result)
+{
+    switch (result) {
     case Result::Ok: return "ok";
     case Result::InvalidParam: return "invalid parameter";
     case Result::InvalidHandle: return "invalid handle";
@@ -14,8 +15,8 @@ const char* resultText(Result result) {
     case Result::Format: return "not a decodable MP3 stream";
     case Result::NoChannel: return "no free channel";
     case Result::Output: return "no audio output device";
-  }
-  return "unknown result";
+    }
+    return "unknown result";
 }
 
-}  // namespace lume::audio
+} // namespace lume::audio

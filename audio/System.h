@@ -30,48 +30,48 @@ class Sound;
 //   ... channel->isPlaying(&playing) ...
 //   channel->stop(); sound->release(); system->release();
 class System {
- public:
-  // Starts audio output with room for `maxChannels` channels playing at once (at least 1).
-  Result init(int maxChannels);
+  public:
+    // Starts audio output with room for `maxChannels` channels playing at once (at least 1).
+    Result init(int maxChannels);
 
-  // Opens the MP3 file at `path` (UTF-8) for streaming. On failure *sound is null.
-  Result createStream(const std::string& path, Sound** sound);
+    // Opens the MP3 file at `path` (UTF-8) for streaming. On failure *sound is null.
+    Result createStream(const std::string &path, Sound **sound);
 
-  // Starts `sound` from its beginning on a new channel, paused if asked. A sound plays on one
-  // channel at a time: playing it again stops the channel it was on. Channels that have
-  // finished are closed here. On failure *channel is null.
-  Result playSound(Sound* sound, bool paused, Channel** channel);
+    // Starts `sound` from its beginning on a new channel, paused if asked. A sound plays on one
+    // channel at a time: playing it again stops the channel it was on. Channels that have
+    // finished are closed here. On failure *channel is null.
+    Result playSound(Sound *sound, bool paused, Channel **channel);
 
-  // Per-frame call kept for callers that expect one; the engine needs no help from it.
-  Result update();
+    // Per-frame call kept for callers that expect one; the engine needs no help from it.
+    Result update();
 
-  // The output driver in use ("dummy" when no real device could be opened).
-  Result getDriverName(std::string* name) const;
+    // The output driver in use ("dummy" when no real device could be opened).
+    Result getDriverName(std::string *name) const;
 
-  // Stops every channel, frees every sound and channel, stops audio output and deletes the
-  // system itself.
-  Result release();
+    // Stops every channel, frees every sound and channel, stops audio output and deletes the
+    // system itself.
+    Result release();
 
- private:
-  friend Result systemCreate(System** system);
-  friend class Sound;
-  friend struct std::default_delete<System>;
+  private:
+    friend Result systemCreate(System **system);
+    friend class Sound;
+    friend struct std::default_delete<System>;
 
-  System();
-  ~System();
-  void destroySound(Sound* sound);
-  void closeFinishedChannels();
-  int openChannelCount() const;
-  bool ownsSound(const Sound* sound) const;
+    System();
+    ~System();
+    void destroySound(Sound *sound);
+    void closeFinishedChannels();
+    int openChannelCount() const;
+    bool ownsSound(const Sound *sound) const;
 
-  bool mInitialized = false;
-  int mMaxChannels = 0;
-  std::unique_ptr<OutputDriver> mDriver;
-  std::vector<std::unique_ptr<Sound>> mSounds;
-  std::vector<std::unique_ptr<Channel>> mChannels;
+    bool mInitialized = false;
+    int mMaxChannels = 0;
+    std::unique_ptr<OutputDriver> mDriver;
+    std::vector<std::unique_ptr<Sound>> mSounds;
+    std::vector<std::unique_ptr<Channel>> mChannels;
 };
 
 // Creates an uninitialised system; call init() next.
-Result systemCreate(System** system);
+Result systemCreate(System **system);
 
-}  // namespace lume::audio
+} // namespace lume::audio

@@ -9,10 +9,9 @@
 #include "framework/app/DisplayMode.h"
 #include "framework/gl/Fbo.h"
 
-#include <boost/filesystem/path.hpp>
-
 #include <atomic>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <thread>
@@ -70,7 +69,7 @@ class FraglumeApp : public lume::app::AppBasic {
 
     // Music (Music.cpp): engine start and the soundtrack, per-frame engine update.
     void startMusic();
-    void playMusic(const boost::filesystem::path &path);
+    void playMusic(const std::filesystem::path &path);
     void stopMusic();
     void updateMusic();
 

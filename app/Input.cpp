@@ -55,14 +55,17 @@ void FraglumeApp::fileDrop(FileDropEvent event)
 {
     // The loader builds only embedded scenes and never reads these files: each job names no
     // scene, so it ends in the loader's failure line and nothing changes on screen.
-    for (const boost::filesystem::path &file : event.getFiles()) {
+    for (const std::filesystem::path &file : event.getFiles()) {
         LoadJob job;
         job.sceneId = kNoSceneId;
         // The desktop hands over paths as UTF-8 whatever the process locale says (which may
-        // not even be installed), so the name is converted without it. A name that is not
-        // UTF-8 is refused here, with the line the loader writes for any refused job.
+        // not even be installed), so the name is converted without it: u8string() gives the
+        // bytes as they came where paths are narrow, and UTF-8 where they are wide, and never
+        // consults the locale (wstring() would). A name that is not UTF-8 is refused here,
+        // with the line the loader writes for any refused job.
         try {
-            job.name = toWide(file.string());
+            const std::u8string utf8 = file.u8string();
+            job.name = toWide({reinterpret_cast<const char *>(utf8.data()), utf8.size()});
         } catch (const std::exception &exc) {
             console() << "Failed to compile the shader: " << exc.what() << std::endl;
             continue;

@@ -5,7 +5,8 @@
 #include "audio/Sound.h"
 #include "audio/System.h"
 
-#include <boost/filesystem/operations.hpp>
+#include <filesystem>
+#include <system_error>
 
 namespace fraglume {
 
@@ -32,16 +33,16 @@ void FraglumeApp::startMusic()
         sMusicSystem->init(32);
     sMusicSound = nullptr;
     sMusicChannel = nullptr;
-    playMusic(boost::filesystem::path("vell-short.mp3"));
+    playMusic(std::filesystem::path("vell-short.mp3"));
 }
 
-void FraglumeApp::playMusic(const boost::filesystem::path &path)
+void FraglumeApp::playMusic(const std::filesystem::path &path)
 {
     if (path.empty() || !sMusicSystem)
         return;
     // A missing soundtrack is not an error: the show runs silently.
-    boost::system::error_code error;
-    if (!boost::filesystem::is_regular_file(path, error) || error)
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error) || error)
         return;
     if (sMusicChannel)
         stopMusic();

@@ -8,10 +8,10 @@
 #include "framework/app/Renderer.h"
 #include "framework/app/WindowFormat.h"
 
-#include <boost/filesystem/path.hpp>
 #include <boost/signals2/signal.hpp>
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -114,7 +114,7 @@ class App {
     virtual float getFrameRate() const = 0;
     virtual void setFrameRate(float frameRate) = 0;
     // The directory of the executable, ending in a separator.
-    virtual boost::filesystem::path getAppPath() const = 0;
+    virtual std::filesystem::path getAppPath() const = 0;
 
     // Steps the time line, then setup.
     virtual void privateSetup();

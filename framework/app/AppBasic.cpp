@@ -75,7 +75,7 @@ WindowRef AppBasic::getForegroundWindow() const
     return mImpl ? mImpl->getForegroundWindow() : nullptr;
 }
 
-boost::filesystem::path AppBasic::getAppPath() const
+std::filesystem::path AppBasic::getAppPath() const
 {
     return platform().getAppPath();
 }

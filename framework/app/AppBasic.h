@@ -49,7 +49,7 @@ class AppBasic : public App {
     WindowRef getWindowIndex(size_t index) const override;
     float getFrameRate() const override;
     void setFrameRate(float frameRate) override;
-    boost::filesystem::path getAppPath() const override;
+    std::filesystem::path getAppPath() const override;
     virtual void disableFrameRate();
     virtual bool isFrameRateEnabled() const;
     virtual WindowRef getForegroundWindow() const;

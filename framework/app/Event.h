@@ -2,9 +2,8 @@
 
 #include "framework/Vector.h"
 
-#include <boost/filesystem/path.hpp>
-
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -142,7 +141,7 @@ class KeyEvent : public Event {
 
 class FileDropEvent : public Event {
   public:
-    FileDropEvent(WindowRef window, int32_t x, int32_t y, std::vector<boost::filesystem::path> files)
+    FileDropEvent(WindowRef window, int32_t x, int32_t y, std::vector<std::filesystem::path> files)
         : Event(std::move(window)), mX(x), mY(y), mFiles(std::move(files))
     {
     }
@@ -150,13 +149,13 @@ class FileDropEvent : public Event {
     int32_t getX() const { return mX; }
     int32_t getY() const { return mY; }
     Vec2i getPos() const { return {mX, mY}; }
-    const std::vector<boost::filesystem::path> &getFiles() const { return mFiles; }
+    const std::vector<std::filesystem::path> &getFiles() const { return mFiles; }
     size_t getNumFiles() const { return mFiles.size(); }
-    const boost::filesystem::path &getFile(size_t index) const { return mFiles.at(index); }
+    const std::filesystem::path &getFile(size_t index) const { return mFiles.at(index); }
 
   protected:
     int32_t mX, mY;
-    std::vector<boost::filesystem::path> mFiles;
+    std::vector<std::filesystem::path> mFiles;
 };
 
 } // namespace lume::app

@@ -4,9 +4,8 @@
 #include "framework/Vector.h"
 #include "framework/app/DisplayMode.h"
 
-#include <boost/filesystem/path.hpp>
-
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -40,7 +39,7 @@ class Platform {
     // The process's own command line, program name first.
     virtual std::vector<std::string> getCommandLine() = 0;
     // The directory of the executable, ending in a separator.
-    virtual boost::filesystem::path getAppPath() = 0;
+    virtual std::filesystem::path getAppPath() = 0;
 
     virtual std::unique_ptr<AppImplBasic> createAppImpl(AppBasic *app) = 0;
     virtual std::unique_ptr<RendererGlImpl> createRendererGlImpl(RendererGl *renderer) = 0;

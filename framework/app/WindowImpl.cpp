@@ -178,7 +178,7 @@ void WindowImpl::inputMouseWheel(const Vec2i &screenPos, float detents)
     mWindowRef->emitMouseWheel(e);
 }
 
-void WindowImpl::inputDrop(const Vec2i &pos, std::vector<boost::filesystem::path> files)
+void WindowImpl::inputDrop(const Vec2i &pos, std::vector<std::filesystem::path> files)
 {
     activate();
     if (files.empty())

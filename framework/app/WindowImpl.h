@@ -5,9 +5,8 @@
 #include "framework/app/Renderer.h"
 #include "framework/app/WindowFormat.h"
 
-#include <boost/filesystem/path.hpp>
-
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -105,7 +104,7 @@ class WindowImpl {
     // pixels, as the wheel message has it. Zero detents (sideways scrolling) sends nothing.
     void inputMouseWheel(const Vec2i &screenPos, float detents);
     // Files dropped at `pos`: one event for the whole drop; nothing when `files` is empty.
-    void inputDrop(const Vec2i &pos, std::vector<boost::filesystem::path> files);
+    void inputDrop(const Vec2i &pos, std::vector<std::filesystem::path> files);
 
     // Keeps mouse input coming to this window while a button is held, also outside it (the
     // inputs above ask for it). Nothing where the system does it by itself.

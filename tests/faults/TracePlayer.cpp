@@ -122,7 +122,7 @@ class TracingPlatform : public Platform {
   public:
     explicit TracingPlatform(std::unique_ptr<Platform> inner) : mInner(std::move(inner)) {}
     std::vector<std::string> getCommandLine() override { return mInner->getCommandLine(); }
-    boost::filesystem::path getAppPath() override { return mInner->getAppPath(); }
+    std::filesystem::path getAppPath() override { return mInner->getAppPath(); }
     std::unique_ptr<AppImplBasic> createAppImpl(AppBasic *app) override { return mInner->createAppImpl(app); }
     std::unique_ptr<RendererGlImpl> createRendererGlImpl(RendererGl *r) override
     {

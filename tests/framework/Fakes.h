@@ -169,7 +169,7 @@ class FakeAppImpl : public AppImplBasic {
 class FakePlatform : public Platform {
   public:
     std::vector<std::string> getCommandLine() override { return {"fake", "--flag"}; }
-    boost::filesystem::path getAppPath() override { return "/fake/"; }
+    std::filesystem::path getAppPath() override { return "/fake/"; }
     std::unique_ptr<AppImplBasic> createAppImpl(AppBasic *app) override
     {
         record = LoopRecord();

@@ -37,7 +37,7 @@ class RecordingPlatform : public Platform {
   public:
     explicit RecordingPlatform(std::unique_ptr<Platform> inner) : mInner(std::move(inner)) {}
     std::vector<std::string> getCommandLine() override { return mInner->getCommandLine(); }
-    boost::filesystem::path getAppPath() override { return mInner->getAppPath(); }
+    std::filesystem::path getAppPath() override { return mInner->getAppPath(); }
     std::unique_ptr<AppImplBasic> createAppImpl(AppBasic *app) override { return mInner->createAppImpl(app); }
     std::unique_ptr<RendererGlImpl> createRendererGlImpl(RendererGl *r) override { return mInner->createRendererGlImpl(r); }
     void writeDebugOutput(std::string_view text) override { mInner->writeDebugOutput(text); }

@@ -48,14 +48,14 @@ std::vector<std::string> PlatformSdl::getCommandLine()
     return args;
 }
 
-boost::filesystem::path PlatformSdl::getAppPath()
+std::filesystem::path PlatformSdl::getAppPath()
 {
     char buffer[4096];
     const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
     if (n <= 0)
-        return boost::filesystem::path("./");
+        return std::filesystem::path("./");
     const std::string exe(buffer, static_cast<size_t>(n));
-    return boost::filesystem::path(exe.substr(0, exe.rfind('/') + 1));
+    return std::filesystem::path(exe.substr(0, exe.rfind('/') + 1));
 }
 
 std::unique_ptr<AppImplBasic> PlatformSdl::createAppImpl(AppBasic *app)

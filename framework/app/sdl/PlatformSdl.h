@@ -20,7 +20,7 @@ class PlatformSdl : public Platform {
     PlatformSdl();
 
     std::vector<std::string> getCommandLine() override;
-    boost::filesystem::path getAppPath() override;
+    std::filesystem::path getAppPath() override;
     std::unique_ptr<AppImplBasic> createAppImpl(AppBasic *app) override;
     std::unique_ptr<RendererGlImpl> createRendererGlImpl(RendererGl *renderer) override;
     void writeDebugOutput(std::string_view text) override;

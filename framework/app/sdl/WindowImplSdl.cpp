@@ -148,7 +148,9 @@ void WindowImplSdl::handleEvent(const SDL_Event &event)
         return;
     case SDL_DROPFILE:
         if (event.drop.file) {
-            mDroppedFiles.emplace_back(event.drop.file);
+            // SDL hands file names over as UTF-8; a char8_t source keeps them exact where
+            // paths are wide, and is the bytes as they came where paths are narrow.
+            mDroppedFiles.emplace_back(std::u8string_view(reinterpret_cast<const char8_t *>(event.drop.file)));
             SDL_free(event.drop.file);
         }
         if (!mDropping)
@@ -176,7 +178,7 @@ void WindowImplSdl::finishDrop()
     SDL_GetGlobalMouseState(&gx, &gy);
     if (mWindow)
         SDL_GetWindowPosition(mWindow, &wx, &wy);
-    std::vector<boost::filesystem::path> files;
+    std::vector<std::filesystem::path> files;
     files.swap(mDroppedFiles);
     inputDrop({gx - wx, gy - wy}, std::move(files));
 }

@@ -4,9 +4,8 @@
 
 #include <SDL.h>
 
-#include <boost/filesystem/path.hpp>
-
 #include <cstdint>
+#include <filesystem>
 #include <vector>
 
 namespace lume::app {
@@ -50,7 +49,7 @@ class WindowImplSdl : public WindowImpl {
     SDL_Window *mWindow = nullptr;
     uint32_t mWindowId = 0;
     bool mDropping = false;
-    std::vector<boost::filesystem::path> mDroppedFiles;
+    std::vector<std::filesystem::path> mDroppedFiles;
 };
 
 } // namespace lume::app

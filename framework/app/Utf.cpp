@@ -45,24 +45,34 @@ long decodeUtf8(std::string_view text, size_t &i)
     return static_cast<long>(cp);
 }
 
-} // namespace
-
-std::u16string toUtf16(std::string_view utf8)
+// The whole text as code units of `String`: surrogate pairs where a unit has 16 bits (UTF-16,
+// and wchar_t on Windows), one unit per code point where it has 32. Throws `error` on the
+// first malformed sequence.
+template <typename String>
+String decodeAll(std::string_view utf8, const char *error)
 {
-    std::u16string out;
+    using Unit = typename String::value_type;
+    String out;
     out.reserve(utf8.size());
     for (size_t i = 0; i < utf8.size();) {
         const long cp = decodeUtf8(utf8, i);
         if (cp < 0)
-            throw std::runtime_error(kToUtf16Error);
-        if (cp >= 0x10000) {
-            out.push_back(static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
+            throw std::runtime_error(error);
+        if (sizeof(Unit) == 2 && cp >= 0x10000) {
+            out.push_back(static_cast<Unit>(0xD800 + ((cp - 0x10000) >> 10)));
+            out.push_back(static_cast<Unit>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
         } else {
-            out.push_back(static_cast<char16_t>(cp));
+            out.push_back(static_cast<Unit>(cp));
         }
     }
     return out;
+}
+
+} // namespace
+
+std::u16string toUtf16(std::string_view utf8)
+{
+    return decodeAll<std::u16string>(utf8, kToUtf16Error);
 }
 
 std::string toUtf8(std::u16string_view utf16)
@@ -100,20 +110,7 @@ std::string toUtf8(std::u16string_view utf16)
 
 std::wstring toWide(std::string_view utf8)
 {
-    std::wstring out;
-    out.reserve(utf8.size());
-    for (size_t i = 0; i < utf8.size();) {
-        const long cp = decodeUtf8(utf8, i);
-        if (cp < 0)
-            throw std::runtime_error(kToWideError);
-        if (sizeof(wchar_t) == 2 && cp >= 0x10000) {
-            out.push_back(static_cast<wchar_t>(0xD800 + ((cp - 0x10000) >> 10)));
-            out.push_back(static_cast<wchar_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
-        } else {
-            out.push_back(static_cast<wchar_t>(cp));
-        }
-    }
-    return out;
+    return decodeAll<std::wstring>(utf8, kToWideError);
 }
 
 size_t utf8PrefixLength(std::string_view text, size_t maxBytes)

@@ -2,40 +2,95 @@
 #
 # Compiles the files a resource manifest names into <target> as read-only bytes, keyed by
 # (type name, id). Each manifest line is "TYPE ID PATH" with PATH relative to the manifest;
-# '#' starts a comment. The same manifest is meant to feed a Windows .rc file, so types and
-# ids are plain tokens. The bytes are pulled in with the assembler's .incbin: no copy at
-# run time and no giant generated array to compile.
+# '#' starts a comment. The same manifest feeds both platforms:
+#   Linux    the bytes are pulled in with the assembler's .incbin (no copy at run time, no giant
+#            generated array to compile) behind a generated table that incbin/ searches;
+#   Windows  a .rc file that windres compiles into the executable's resource section, found
+#            with FindResourceW (rc/).
+# What one platform could not hold is refused on both, so a manifest behaves the same
+# everywhere: ids are 1 to 65535 (Win32 resource ids are 16-bit and 0 is no id), an id appears
+# once per type with type names compared case-insensitively (as FindResourceW compares them),
+# and a type name is no keyword of the resource compiler (windres would turn RCDATA, BITMAP,
+# ... into predefined numeric types that no name finds).
 function(lume_embed_resources target manifest)
   get_filename_component(manifest "${manifest}" ABSOLUTE)
   get_filename_component(base "${manifest}" DIRECTORY)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${manifest}")
+  # clang-format off
+  set(rcKeywords ACCELERATORS ANICURSOR ANIICON BEGIN BITMAP CHARACTERISTICS CURSOR DIALOG
+      DIALOGEX DLGINCLUDE DLGINIT END FONT FONTDIR HTML ICON LANGUAGE MANIFEST MENU MENUEX
+      MESSAGETABLE PLUGPLAY RCDATA STRINGTABLE TOOLBAR VERSION VERSIONINFO VXD)
+  # clang-format on
   file(STRINGS "${manifest}" lines)
-  set(asm "")
-  set(decls "")
-  set(entries "")
-  set(files "")
-  set(index 0)
+  set(types "")
+  set(ids "")
+  set(paths "")
+  set(keys "")
   foreach(line IN LISTS lines)
     string(REGEX REPLACE "#.*$" "" line "${line}")
     string(STRIP "${line}" line)
     if(line STREQUAL "")
       continue()
     endif()
-    string(REGEX MATCH "^([A-Za-z_][A-Za-z0-9_]*)[ \t]+([0-9]+)[ \t]+(.+)$" ok "${line}")
+    string(REGEX MATCH "^([A-Za-z_][A-Za-z0-9_]*)[ \t]+([0-9]+)[ \t]+([^\"]+)$" ok "${line}")
     if(NOT ok)
       message(FATAL_ERROR "${manifest}: malformed line '${line}' (expected: TYPE ID PATH)")
     endif()
     set(type "${CMAKE_MATCH_1}")
     set(id "${CMAKE_MATCH_2}")
     set(path "${base}/${CMAKE_MATCH_3}")
-    if(NOT EXISTS "${path}")
+    string(TOUPPER "${type}" key)
+    if(key IN_LIST rcKeywords)
+      message(FATAL_ERROR "${manifest}: type name ${type} is reserved by the resource compiler")
+    endif()
+    if(id MATCHES "^0*$" OR id GREATER 65535)
+      message(FATAL_ERROR "${manifest}: ${type} ${id}: ids are 1 to 65535")
+    endif()
+    math(EXPR id "${id}") # no leading zeros: 07 and 7 are the same id
+    if("${key}:${id}" IN_LIST keys)
+      message(FATAL_ERROR "${manifest}: ${type} ${id} appears twice (type names ignore case)")
+    endif()
+    if(NOT EXISTS "${path}" OR IS_DIRECTORY "${path}")
       message(FATAL_ERROR "${manifest}: ${type} ${id}: file not found: ${path}")
     endif()
+    list(APPEND keys "${key}:${id}")
+    list(APPEND types "${type}")
+    list(APPEND ids "${id}")
+    list(APPEND paths "${path}")
+  endforeach()
+
+  if(LUME_BACKEND STREQUAL "msw")
+    _lume_resources_rc(${target} "${manifest}" "${types}" "${ids}" "${paths}")
+  else()
+    _lume_resources_incbin(${target} "${manifest}" "${types}" "${ids}" "${paths}")
+  endif()
+endfunction()
+
+# Windows: "ID TYPE "PATH"" lines for windres, which CMake's RC language runs.
+function(_lume_resources_rc target manifest types ids paths)
+  set(lines "")
+  foreach(type id path IN ZIP_LISTS types ids paths)
+    string(APPEND lines "${id} ${type} \"${path}\"\n")
+  endforeach()
+  set(out "${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.rc")
+  file(CONFIGURE OUTPUT "${out}" @ONLY CONTENT [=[
+// Generated from @manifest@ -- do not edit.
+@lines@]=])
+  target_sources(${target} PRIVATE "${out}")
+  set_source_files_properties("${out}" PROPERTIES OBJECT_DEPENDS "${paths}")
+endfunction()
+
+# Linux: the bytes by .incbin, and the table incbin/ResourceLookupIncbin.cpp searches.
+function(_lume_resources_incbin target manifest types ids paths)
+  set(asm "")
+  set(decls "")
+  set(entries "")
+  set(index 0)
+  foreach(type id path IN ZIP_LISTS types ids paths)
     set(sym "lume_res_${target}_${index}")
     string(APPEND asm "    \".balign 16\\n.globl ${sym}\\n.hidden ${sym}\\n.globl ${sym}_end\\n.hidden ${sym}_end\\n${sym}:\\n.incbin \\\"${path}\\\"\\n${sym}_end:\\n\"\n")
     string(APPEND decls "extern \"C\" const unsigned char ${sym}[];\nextern \"C\" const unsigned char ${sym}_end[];\n")
     string(APPEND entries "    {\"${type}\", ${id}, ${sym}, ${sym}_end},\n")
-    list(APPEND files "${path}")
     math(EXPR index "${index} + 1")
   endforeach()
   set(out "${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.cpp")
@@ -59,5 +114,5 @@ std::span<const ResourceEntry> resourceTable()
 } // namespace lume::app
 ]=])
   target_sources(${target} PRIVATE "${out}")
-  set_source_files_properties("${out}" PROPERTIES OBJECT_DEPENDS "${files}")
+  set_source_files_properties("${out}" PROPERTIES OBJECT_DEPENDS "${paths}")
 endfunction()

@@ -28,34 +28,20 @@ using ChoosePixelFormatArb = BOOL(WINAPI *)(HDC, const int *, const FLOAT *, UIN
 using SwapIntervalExt = BOOL(WINAPI *)(int);
 using GetSwapIntervalExt = int(WINAPI *)();
 
-const PIXELFORMATDESCRIPTOR kPixelFormat = {
-    sizeof(PIXELFORMATDESCRIPTOR),
-    1,
-    PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER,
-    PFD_TYPE_RGBA,
-    32, // colour bits
-    0,
-    0,
-    0,
-    0,
-    0,
-    0,
-    0,
-    0, // alpha bits and shift
-    0,
-    0,
-    0,
-    0,
-    0,  // accumulation
-    16, // depth bits
-    0,  // stencil bits
-    0,  // auxiliary buffers
-    PFD_MAIN_PLANE,
-    0,
-    0,
-    0,
-    0,
-};
+// 32-bit colour, 16-bit depth, no stencil, double-buffered; every other field 0.
+PIXELFORMATDESCRIPTOR makePixelFormat()
+{
+    PIXELFORMATDESCRIPTOR pfd{};
+    pfd.nSize = sizeof pfd;
+    pfd.nVersion = 1;
+    pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+    pfd.iPixelType = PFD_TYPE_RGBA;
+    pfd.cColorBits = 32;
+    pfd.cDepthBits = 16;
+    pfd.iLayerType = PFD_MAIN_PLANE;
+    return pfd;
+}
+const PIXELFORMATDESCRIPTOR kPixelFormat = makePixelFormat();
 
 // The hidden windows of shared contexts: a window must be destroyed by the thread that made
 // it (the main thread), but a shared context ends on its own thread, so its window waits here

@@ -85,6 +85,9 @@ void PlatformMsw::takeQuitSignals()
 {
     sQuitEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     sCloseMessageBox = &PlatformMsw::closeOpenMessageBox;
+    // A process may start with Ctrl-C turned off (inherited from its parent); the quit
+    // request must reach the handler all the same.
+    SetConsoleCtrlHandler(nullptr, FALSE);
     SetConsoleCtrlHandler(consoleControlHandler, TRUE);
     sPreviousTerminate = std::set_terminate(terminateRestoringDesktop);
     sPreviousFilter = SetUnhandledExceptionFilter(crashRestoringDesktop);

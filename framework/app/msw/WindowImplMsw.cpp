@@ -4,6 +4,7 @@
 #include "framework/app/Utf.h"
 #include "framework/app/Window.h"
 #include "framework/app/msw/AppImplMsw.h"
+#include "framework/app/msw/DisplayModeMsw.h"
 #include "framework/app/msw/KeyTranslationMsw.h"
 #include "framework/app/msw/PlatformMsw.h"
 
@@ -223,6 +224,14 @@ LRESULT WindowImplMsw::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT: paint(); break; // the default validates the window
     case WM_CLOSE:
         close(); // deletes this
+        return 0;
+    case WM_ENDSESSION:
+        // The session ends: the process is ended soon after this returns, with no further
+        // pass of the loop, so the desktop mode goes back now.
+        if (wParam) {
+            mAppImplMsw->quit();
+            msw::restoreOriginalMode();
+        }
         return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:

@@ -37,6 +37,9 @@ class PlatformMsw : public Platform {
     // Whether the screen saver and monitor power-down may start (the window procedure asks).
     bool isPowerManagementEnabled() const { return mPowerManagement; }
 
+    // The process is asked to end from outside (the console, the session ending): the loop
+    // is woken and ends in order, and an open message box is closed. Any thread.
+    static void requestOutsideQuit();
     // Set once the console or the session has asked the process to end.
     static bool quitSignalled();
     // A manual-reset event set together with quitSignalled(): the loop's waits include it.

@@ -17,23 +17,12 @@ namespace {
 std::atomic<int> sQuitRequests{0};
 std::atomic<ULONGLONG> sFirstRequest{0};
 HANDLE sQuitEvent = nullptr;
-void (*sCloseMessageBox)() = nullptr;
 std::terminate_handler sPreviousTerminate = nullptr;
 LPTOP_LEVEL_EXCEPTION_FILTER sPreviousFilter = nullptr;
 
 // How long the orderly way may take after the console window closes or the session ends:
 // the system ends the process itself a few seconds after the handler is called.
 constexpr DWORD kOrderlyEndMs = 4000;
-
-void requestQuit()
-{
-    if (sQuitRequests.fetch_add(1) == 0) {
-        sFirstRequest = GetTickCount64();
-        SetEvent(sQuitEvent);
-        // On a thread of its own: closing the box waits for the box to appear.
-        std::thread(sCloseMessageBox).detach();
-    }
-}
 
 // Runs on a thread the system starts for each event. Ctrl-C and Ctrl-Break ask for an
 // orderly quit (the loop ends, shutdown puts the desktop back); one that comes more than a
@@ -50,12 +39,12 @@ BOOL WINAPI consoleControlHandler(DWORD event)
             msw::restoreOriginalMode();
             ExitProcess(STATUS_CONTROL_C_EXIT);
         }
-        requestQuit();
+        PlatformMsw::requestOutsideQuit();
         return TRUE;
     case CTRL_CLOSE_EVENT:
     case CTRL_LOGOFF_EVENT:
     case CTRL_SHUTDOWN_EVENT:
-        requestQuit();
+        PlatformMsw::requestOutsideQuit();
         Sleep(kOrderlyEndMs); // the process normally ends meanwhile, and this thread with it
         msw::restoreOriginalMode();
         return TRUE;
@@ -84,13 +73,22 @@ LONG WINAPI crashRestoringDesktop(EXCEPTION_POINTERS *info)
 void PlatformMsw::takeQuitSignals()
 {
     sQuitEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    sCloseMessageBox = &PlatformMsw::closeOpenMessageBox;
     // A process may start with Ctrl-C turned off (inherited from its parent); the quit
     // request must reach the handler all the same.
     SetConsoleCtrlHandler(nullptr, FALSE);
     SetConsoleCtrlHandler(consoleControlHandler, TRUE);
     sPreviousTerminate = std::set_terminate(terminateRestoringDesktop);
     sPreviousFilter = SetUnhandledExceptionFilter(crashRestoringDesktop);
+}
+
+void PlatformMsw::requestOutsideQuit()
+{
+    if (sQuitRequests.fetch_add(1) == 0) {
+        sFirstRequest = GetTickCount64();
+        SetEvent(sQuitEvent);
+        // On a thread of its own: closing the box waits for the box to appear.
+        std::thread(closeOpenMessageBox).detach();
+    }
 }
 
 bool PlatformMsw::quitSignalled()

@@ -229,7 +229,7 @@ LRESULT WindowImplMsw::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // The session ends: the process is ended soon after this returns, with no further
         // pass of the loop, so the desktop mode goes back now.
         if (wParam) {
-            mAppImplMsw->quit();
+            PlatformMsw::requestOutsideQuit();
             msw::restoreOriginalMode();
         }
         return 0;

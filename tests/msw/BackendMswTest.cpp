@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -325,4 +326,50 @@ TEST(BackendMsw, OnlyListedSizesAreDisplayModesAndTheDesktopSizeIsOne)
     EXPECT_EQ(switchPrimaryDisplayMode(desktop.x, desktop.y), kDisplayChangeSuccessful);
     EXPECT_EQ(switchPrimaryDisplayMode(desktop.x + 3, desktop.y + 1), kDisplayChangeBadMode);
     EXPECT_EQ(getDesktopSize(), desktop);
+}
+
+TEST(BackendMsw, AnErrorInAHandlerCalledFromTheWindowProcedureEndsTheRunAfterShutdown)
+{
+    // Key handlers run inside DispatchMessageW, draw inside RedrawWindow: the system's own
+    // frames lie between the loop and the handler.
+    class ThrowingApp : public AppBasic {
+      public:
+        ThrowingApp(bool inDraw, bool &shutdown) : mInDraw(inDraw), mShutdown(shutdown) {}
+        void prepareSettings(Settings *settings) override { playerWindow(settings, {320, 200}); }
+        void setup() override
+        {
+            PostMessageW(static_cast<HWND>(getWindow()->getNative()), WM_KEYDOWN, VK_ESCAPE, keyData(0x01));
+        }
+        void keyDown(KeyEvent) override
+        {
+            if (!mInDraw)
+                throw std::runtime_error("failed in keyDown");
+        }
+        void draw() override
+        {
+            if (mInDraw)
+                throw std::runtime_error("failed in draw");
+        }
+        void update() override
+        {
+            if (getElapsedFrames() >= 600)
+                quit();
+        }
+        void shutdown() override { mShutdown = true; }
+
+      private:
+        bool mInDraw;
+        bool &mShutdown;
+    };
+    for (bool inDraw : {false, true}) {
+        SCOPED_TRACE(inDraw ? "draw" : "keyDown");
+        bool shutdown = false;
+        testing::internal::CaptureStderr();
+        const int status =
+            launchApplication(new ThrowingApp(inDraw, shutdown), std::make_shared<RendererGl>(0), "BackendErrors");
+        const std::string errors = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(status, 1);
+        EXPECT_TRUE(shutdown);
+        EXPECT_NE(errors.find(inDraw ? "failed in draw" : "failed in keyDown"), std::string::npos) << errors;
+    }
 }

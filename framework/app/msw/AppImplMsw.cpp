@@ -56,6 +56,7 @@ void AppImplMsw::pumpEvents()
         }
         TranslateMessage(&message);
         DispatchMessageW(&message); // may close (and delete) a window
+        WindowImplMsw::rethrowPendingError();
     }
     RendererGlImplMsw::destroyRetiredWindows();
 }

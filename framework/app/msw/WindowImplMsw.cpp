@@ -11,6 +11,7 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <exception>
 #include <vector>
 
 namespace lume::app {
@@ -39,6 +40,11 @@ std::wstring toSystemText(const std::string &utf8)
     const std::u16string wide = toUtf16(utf8);
     return std::wstring(wide.begin(), wide.end());
 }
+
+// An error raised by a handler inside the window procedure: C++ exceptions cannot unwind
+// through the system's frames between the procedure and the loop, so it waits here until the
+// system call that dispatched the message has returned (main thread only).
+std::exception_ptr sPendingError;
 
 Vec2i pointOf(LPARAM lParam)
 {
@@ -100,6 +106,7 @@ WindowImplMsw::WindowImplMsw(const WindowFormat &format, const RendererRef &shar
     SetFocus(mWnd);
     if (renderer)
         renderer->makeCurrentContext();
+    rethrowPendingError();
 }
 
 WindowImplMsw::~WindowImplMsw()
@@ -180,10 +187,12 @@ void WindowImplMsw::show()
 
 void WindowImplMsw::redraw()
 {
-    if (mWnd)
+    if (mWnd) {
         RedrawWindow(mWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    else
+        rethrowPendingError();
+    } else {
         paint(); // no native window: the application still runs its draw
+    }
 }
 
 void WindowImplMsw::captureMouse(bool captured)
@@ -207,7 +216,22 @@ LRESULT CALLBACK WindowImplMsw::windowProc(HWND wnd, UINT message, WPARAM wParam
     // is no one to report to.
     if (!window || !window->mCreated)
         return DefWindowProcW(wnd, message, wParam, lParam);
-    return window->handleMessage(message, wParam, lParam); // may delete the window
+    try {
+        return window->handleMessage(message, wParam, lParam); // may delete the window
+    } catch (...) {
+        if (!sPendingError)
+            sPendingError = std::current_exception();
+        return 0;
+    }
+}
+
+void WindowImplMsw::rethrowPendingError()
+{
+    if (!sPendingError)
+        return;
+    std::exception_ptr error = std::move(sPendingError);
+    sPendingError = nullptr;
+    std::rethrow_exception(error);
 }
 
 LRESULT WindowImplMsw::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -35,6 +35,9 @@ class WindowImplMsw : public WindowImpl {
     void destroyNative() override;
 
     HDC getDC() const { return mDC; }
+    // Raises, on the loop's side, an error a handler raised inside the window procedure.
+    // Called after every system call that may dispatch messages to a window.
+    static void rethrowPendingError();
 
   protected:
     void captureMouse(bool captured) override;

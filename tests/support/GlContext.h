@@ -8,8 +8,9 @@
 
 namespace lume::test {
 
-// A real OpenGL compatibility context with no display: SDL's offscreen driver (EGL on
-// Mesa), a hidden window of the given size as its default framebuffer. The constructor
+// A real OpenGL compatibility context on a hidden window of the given size, which is its
+// default framebuffer: SDL's offscreen driver (EGL on Mesa) on Linux, needing no display; WGL
+// on Windows (under Wine that needs an X display). The constructor
 // makes it current on the calling thread and points the GL loader at it; GL calls made on a
 // thread with no current context do nothing and return 0.
 class GlContext {
@@ -37,7 +38,7 @@ class GlContext {
     int mWidth, mHeight;
 };
 
-// A context in a GlContext's share group with its own 1x1 hidden surface (the offscreen
+// A context in a GlContext's share group with its own 1x1 hidden surface (SDL's offscreen
 // driver cannot make a second context current on the main window). Destroy it after the
 // thread that used it has released it, and before the GlContext it shares with.
 class SharedGlContext {

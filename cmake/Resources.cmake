@@ -14,13 +14,23 @@
 # ... into predefined numeric types that no name finds).
 function(lume_embed_resources target manifest)
   get_filename_component(manifest "${manifest}" ABSOLUTE)
-  get_filename_component(base "${manifest}" DIRECTORY)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${manifest}")
-  # clang-format off
+  lume_read_resource_manifest("${manifest}" types ids paths)
+  if(LUME_BACKEND STREQUAL "msw")
+    _lume_resources_rc(${target} "${manifest}" "${types}" "${ids}" "${paths}")
+  else()
+    _lume_resources_incbin(${target} "${manifest}" "${types}" "${ids}" "${paths}")
+  endif()
+endfunction()
+
+# lume_read_resource_manifest(<manifest> <types-var> <ids-var> <paths-var>)
+# The manifest's entries as three lists of equal length (absolute paths); any fault stops the
+# configuration with the manifest's name and the offending line. Usable in script mode.
+function(lume_read_resource_manifest manifest typesVar idsVar pathsVar)
+  get_filename_component(base "${manifest}" DIRECTORY)
   set(rcKeywords ACCELERATORS ANICURSOR ANIICON BEGIN BITMAP CHARACTERISTICS CURSOR DIALOG
       DIALOGEX DLGINCLUDE DLGINIT END FONT FONTDIR HTML ICON LANGUAGE MANIFEST MENU MENUEX
       MESSAGETABLE PLUGPLAY RCDATA STRINGTABLE TOOLBAR VERSION VERSIONINFO VXD)
-  # clang-format on
   file(STRINGS "${manifest}" lines)
   set(types "")
   set(ids "")
@@ -43,10 +53,12 @@ function(lume_embed_resources target manifest)
     if(key IN_LIST rcKeywords)
       message(FATAL_ERROR "${manifest}: type name ${type} is reserved by the resource compiler")
     endif()
-    if(id MATCHES "^0*$" OR id GREATER 65535)
+    string(REGEX REPLACE "^0+" "" number "${id}") # 07 and 7 are the same id
+    string(LENGTH "${number}" digits)
+    if(digits EQUAL 0 OR digits GREATER 5 OR number GREATER 65535)
       message(FATAL_ERROR "${manifest}: ${type} ${id}: ids are 1 to 65535")
     endif()
-    math(EXPR id "${id}") # no leading zeros: 07 and 7 are the same id
+    set(id ${number})
     if("${key}:${id}" IN_LIST keys)
       message(FATAL_ERROR "${manifest}: ${type} ${id} appears twice (type names ignore case)")
     endif()
@@ -58,12 +70,9 @@ function(lume_embed_resources target manifest)
     list(APPEND ids "${id}")
     list(APPEND paths "${path}")
   endforeach()
-
-  if(LUME_BACKEND STREQUAL "msw")
-    _lume_resources_rc(${target} "${manifest}" "${types}" "${ids}" "${paths}")
-  else()
-    _lume_resources_incbin(${target} "${manifest}" "${types}" "${ids}" "${paths}")
-  endif()
+  set(${typesVar} "${types}" PARENT_SCOPE)
+  set(${idsVar} "${ids}" PARENT_SCOPE)
+  set(${pathsVar} "${paths}" PARENT_SCOPE)
 endfunction()
 
 # Windows: "ID TYPE "PATH"" lines for windres, which CMake's RC language runs.

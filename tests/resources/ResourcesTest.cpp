@@ -20,8 +20,41 @@ TEST(Resources, MissingEntryNamesIdAndType)
     } catch (const ResourceLoadExc &e) {
         EXPECT_STREQ("Failed to load resource: #128 type: FRAG", e.what());
     }
-    EXPECT_THROW(loadResource(-1, "TEXT"), ResourceLoadExc);
-    EXPECT_THROW(loadResource(0x10001, "TEXT"), ResourceLoadExc);
+}
+
+// Both platforms answer alike: type names match without regard to case (Windows' rule), ids
+// are used whole although the Windows lookup keeps only their low 16 bits, and a type name no
+// manifest can hold finds nothing, also where Windows would read it as something else.
+TEST(Resources, LookupFindsExactlyTheManifestsEntries)
+{
+    // clang-format off
+    struct Case { int id; std::string type; const char *found; };
+    const Case cases[] = {
+        {1,       "TEXT",                  "no newline at end"},
+        {1,       "text",                  "no newline at end"},
+        {1,       "tExT",                  "no newline at end"},
+        {128,     "image",                 "no newline at end"},
+        {65535,   "TEXT",                  "abc"},   // listed as "Text"
+        {0x10001, "TEXT",                  nullptr}, // would be 1 in 16 bits
+        {0x1FFFF, "TEXT",                  nullptr}, // would be 65535
+        {-1,      "TEXT",                  nullptr}, // would be 65535
+        {-65535,  "TEXT",                  nullptr}, // would be 1
+        {0,       "TEXT",                  nullptr},
+        {1,       "TEXT ",                 nullptr},
+        {1,       "TEX",                   nullptr},
+        {1,       std::string("TEXT\0X", 6), nullptr}, // cut at the zero it would be TEXT
+        {1,       "",                      nullptr},
+        {1,       "#1",                    nullptr}, // Windows: the numeric type 1
+        {1,       "\xff\xfe",              nullptr}, // not UTF-8
+    };
+    // clang-format on
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << "id " << c.id << " type \"" << c.type << '"');
+        if (c.found)
+            EXPECT_EQ(c.found, loadString(loadResource(c.id, c.type)));
+        else
+            EXPECT_THROW(loadResource(c.id, c.type), ResourceLoadExc);
+    }
 }
 
 TEST(Resources, LongTypeNameIsCutNotOverflowed)

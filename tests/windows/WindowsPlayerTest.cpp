@@ -1,0 +1,196 @@
+// The Windows player (the cross-built fraglume.exe) under Wine, each case on a private Xvfb and
+// in a Wine server session of its own: Wine takes the display's modes from the first X server
+// its session meets, so a session shared between servers of different sizes would see the
+// wrong screen. Wine can only offer the screen's own size as a display mode, so a real mode
+// switch is not seen here; each fallback path is reached with a screen of the size it needs.
+#include "tests/show/Screenshot.h"
+#include "tests/window/XvfbSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+
+using namespace lume::test;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+const std::string kBuild = LUME_WINDOWS_BUILD;
+const std::string kPlayer = kBuild + "/fraglume.exe";
+const std::string kBrokenImagePlayer = kBuild + "/tests/windows/fraglume_broken_image.exe";
+const std::string kModeLine = "Error -2 occurred. The graphics mode is not supported.\n";
+
+// The prefix cmake/wine-run uses for the Windows build.
+std::string winePrefix()
+{
+    const char *prefix = std::getenv("WINEPREFIX");
+    return prefix && *prefix ? prefix : kBuild + "/wine-prefix";
+}
+
+// Console text as the player wrote it, with Windows' line ends read as Unix ones.
+std::string unixLines(std::string text)
+{
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    return text;
+}
+
+// A wipe frame: the top tenth already black, the bottom fifth still the scene.
+bool isWipe(const Screenshot &shot)
+{
+    return shot.width > 0 && shot.litShare(0, shot.height / 10) < 0.05 &&
+           shot.litShare(shot.height - shot.height / 5, shot.height) > 0.2;
+}
+
+// A scene on the whole screen, top edge included.
+bool isScene(const Screenshot &shot)
+{
+    return shot.width > 0 && shot.litShare(0, shot.height / 10) > 0.2 && shot.litShare() > 0.2;
+}
+
+class WindowsPlayer : public ::testing::Test {
+  protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(std::filesystem::exists(kPlayer)) << "no " << kPlayer << ": run scripts/build-windows first";
+        endWineSession();
+    }
+    void TearDown() override
+    {
+        process.reset();
+        endWineSession();
+        x.reset();
+        server.reset();
+    }
+    static void endWineSession()
+    {
+        runCommand("WINEPREFIX='" + winePrefix() + "' timeout -k 5 60 wineserver -k 2>/dev/null");
+    }
+
+    // Starts `exe` under Wine on a fresh X server of width x height, in `workingDir`.
+    void start(int width, int height, const std::string &exe, const std::string &workingDir)
+    {
+        process.reset(); // a previous run ends before its server
+        x.reset();
+        server.reset();
+        server = std::make_unique<XvfbServer>(width, height);
+        x = std::make_unique<XClient>(server->display());
+        process = std::make_unique<Process>(
+            std::vector<std::string>{LUME_WINE_RUN, exe},
+            std::map<std::string, std::string>{{"DISPLAY", server->display()}, {"WINEPREFIX", winePrefix()}},
+            workingDir, 300);
+    }
+    XWindowId waitForWindow(const std::string &title) { return x->waitForWindow(title, 120, process.get()); }
+    void pressKey(XWindowId window, const std::string &key)
+    {
+        runCommand("DISPLAY=" + server->display() + " xdotool windowfocus --sync " + std::to_string(window) + " key " +
+                   key);
+    }
+    // Screenshots until `found` accepts one (which it gets), for up to `seconds` while the
+    // player runs; `each` sees every other one.
+    std::optional<Screenshot> pollScreen(const std::function<bool(const Screenshot &)> &found, double seconds,
+                                         const std::function<void(Screenshot &)> &each = {})
+    {
+        const auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
+        while (Clock::now() < deadline && process->running()) {
+            Screenshot shot = takeScreenshot(server->display());
+            if (found(shot))
+                return shot;
+            if (each)
+                each(shot);
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return std::nullopt;
+    }
+
+    std::unique_ptr<XvfbServer> server;
+    std::unique_ptr<XClient> x;
+    std::unique_ptr<Process> process;
+};
+
+} // namespace
+
+// The scenes are told apart on the screen, however slowly a busy machine shows them: scene 1
+// is the last full frame before the first wipe, scene 2 the first full frame after it (kept up
+// to the next wipe), scene 3 the first full frame after that.
+TEST_F(WindowsPlayer, PlaysItsFirstThreeScenesWithAWipeAndEndsOnEscape)
+{
+    start(640, 480, kPlayer, kBuild); // the soundtrack is beside the player
+    const XWindowId window = waitForWindow("FraglumeApp");
+    ASSERT_NE(window, 0u) << unixLines(process->errors());
+    const XClient::Geometry g = x->geometry(window);
+    EXPECT_EQ((std::vector<int>{g.x, g.y, g.width, g.height}), (std::vector<int>{0, 0, 640, 480}));
+
+    std::optional<Screenshot> scene1 = pollScreen(isScene, 120);
+    ASSERT_TRUE(scene1) << "no scene appeared\n" << unixLines(process->errors());
+    const std::optional<Screenshot> wipe =
+        pollScreen(isWipe, 120, [&](Screenshot &shot) { isScene(shot) ? void(*scene1 = std::move(shot)) : void(); });
+    ASSERT_TRUE(wipe) << "no frame with the top wiped and the bottom still the scene";
+    std::optional<Screenshot> scene2 = pollScreen(isScene, 60);
+    ASSERT_TRUE(scene2) << "no scene after the first wipe";
+    ASSERT_TRUE(pollScreen(isWipe, 120, [&](Screenshot &shot) {
+        isScene(shot) ? void(*scene2 = std::move(shot)) : void();
+    })) << "no second wipe";
+    const std::optional<Screenshot> scene3 = pollScreen(isScene, 60);
+    ASSERT_TRUE(scene3) << "no scene after the second wipe";
+
+    EXPECT_GT(scene1->differenceTo(*scene2), 8.0) << "scene 2 differs from scene 1";
+    EXPECT_GT(scene2->differenceTo(*scene3), 8.0) << "scene 3 differs from scene 2";
+    EXPECT_GT(scene1->differenceTo(*scene3), 8.0) << "scene 3 differs from scene 1";
+
+    pressKey(window, "Escape");
+    EXPECT_EQ(process->waitFor(60), 0) << unixLines(process->errors());
+    EXPECT_EQ(unixLines(process->errors()), "");
+}
+
+TEST_F(WindowsPlayer, ADisplayWithNoneOfTheModesEndsAtOnceWithoutAWindow)
+{
+    start(800, 600, kPlayer, kBuild);
+    EXPECT_EQ(waitForWindow("FraglumeApp"), 0u);
+    EXPECT_EQ(process->waitFor(60), 0);
+    EXPECT_EQ(unixLines(process->errors()), kModeLine + kModeLine + kModeLine);
+}
+
+TEST_F(WindowsPlayer, ABrokenStartUpImageShowsTheFatalErrorBoxAndReturnEndsTheRun)
+{
+    start(640, 480, kBrokenImagePlayer, std::filesystem::temp_directory_path());
+    const XWindowId box = waitForWindow("Fatal Error");
+    ASSERT_NE(box, 0u) << unixLines(process->errors());
+    pressKey(box, "Return");
+    EXPECT_EQ(process->waitFor(60), 0) << unixLines(process->errors());
+    EXPECT_EQ(x->findWindow("FraglumeApp"), 0u);
+}
+
+// Closing the window (Alt+F4 becomes WM_CLOSE, as a close button or taskkill sends it) ends the
+// run in order. SIGTERM has no Windows counterpart: Wine ends the program on it at once,
+// running none of its code, so the run ends with the signal's status and takes its window along.
+TEST_F(WindowsPlayer, ClosingTheWindowOrSigtermEndsTheRun)
+{
+    struct Case {
+        const char *how;
+        int status;
+    };
+    for (const Case &c : {Case{"close", 0}, Case{"SIGTERM", 128 + SIGTERM}}) {
+        SCOPED_TRACE(c.how);
+        start(640, 480, kPlayer, std::filesystem::temp_directory_path()); // silent: no soundtrack
+        const XWindowId window = waitForWindow("FraglumeApp");
+        ASSERT_NE(window, 0u) << unixLines(process->errors());
+        if (std::string(c.how) == "close")
+            pressKey(window, "alt+F4");
+        else
+            process->signal(SIGTERM);
+        EXPECT_EQ(process->waitFor(60), c.status) << unixLines(process->errors());
+        EXPECT_EQ(x->findWindow("FraglumeApp"), 0u);
+        process.reset();
+        endWineSession();
+    }
+}

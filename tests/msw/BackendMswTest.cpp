@@ -215,6 +215,24 @@ TEST(BackendMsw, KeysCarryWindowsCodesAndTheSideOfTheirModifier)
     EXPECT_EQ(log, expected);
 }
 
+TEST(BackendMsw, KeysReleasedWhileAnotherProgramHadTheFocusAreForgottenWhenItComesBack)
+{
+    const std::vector<std::string> expected = {
+        "keyDown code 304 native 16 char 0 mods 0x8", // left Shift down
+        "keyDown code 97 native 65 char 97 mods 0",   // Shift came up elsewhere: A is plain
+    };
+    const auto log = run(expected.size(), [](HWND w) {
+        PostMessageW(w, WM_KEYDOWN, VK_SHIFT, keyData(0x2A));
+        // The system's state says nothing is held when the focus comes back.
+        BYTE nothingHeld[256] = {};
+        SetKeyboardState(nothingHeld);
+        PostMessageW(w, WM_KILLFOCUS, 0, 0);
+        PostMessageW(w, WM_SETFOCUS, 0, 0);
+        PostMessageW(w, WM_KEYDOWN, 'A', keyData(0x1E));
+    });
+    EXPECT_EQ(log, expected);
+}
+
 TEST(BackendMsw, ButtonsCaptureTheMouseAndDragUntilReleasedOrUntilTheFocusGoes)
 {
     const std::vector<std::string> expected = {

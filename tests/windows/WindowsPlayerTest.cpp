@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -125,6 +126,7 @@ class WindowsPlayer : public ::testing::Test {
 TEST_F(WindowsPlayer, PlaysItsFirstThreeScenesWithAWipeAndEndsOnEscape)
 {
     start(640, 480, kPlayer, kBuild); // the soundtrack is beside the player
+    const auto launch = Clock::now();
     const XWindowId window = waitForWindow("FraglumeApp");
     ASSERT_NE(window, 0u) << unixLines(process->errors());
     const XClient::Geometry g = x->geometry(window);
@@ -147,9 +149,13 @@ TEST_F(WindowsPlayer, PlaysItsFirstThreeScenesWithAWipeAndEndsOnEscape)
     EXPECT_GT(scene2->differenceTo(*scene3), 8.0) << "scene 3 differs from scene 2";
     EXPECT_GT(scene1->differenceTo(*scene3), 8.0) << "scene 3 differs from scene 1";
 
+    std::printf("three scenes seen %.1f s after the launch\n",
+                std::chrono::duration<double>(Clock::now() - launch).count());
+
     pressKey(window, "Escape");
     EXPECT_EQ(process->waitFor(60), 0) << unixLines(process->errors());
-    EXPECT_EQ(unixLines(process->errors()), "");
+    // 1920x1080 and 1280x768 were refused before 640x480 was taken.
+    EXPECT_EQ(unixLines(process->errors()), kModeLine + kModeLine);
 }
 
 TEST_F(WindowsPlayer, ADisplayWithNoneOfTheModesEndsAtOnceWithoutAWindow)

@@ -2,11 +2,15 @@
 
 #include "framework/image/jpegpng/ImageSourceFileJpegPng.h"
 #include "tests/image/ImageFixtures.h"
+#include "tests/image/LayoutTable.h"
 
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <functional>
 #include <map>
 #include <thread>
@@ -19,21 +23,7 @@ using Model = ImageIo::ColorModel;
 
 namespace {
 
-// The logical content of a fixture pixel; a decoded pixel is checked against it letter by
-// letter of its channel order.
-struct Px {
-    double r, g, b, a, y;
-};
-
-// Fixture content: every component differs across x and y, so a swapped channel, a flipped
-// row order or a shifted pixel all show.
-int R(int x, int y) { return 10 + 30 * x + 100 * y; }
-int G(int x, int y) { return 200 - 20 * x - 50 * y; }
-int B(int x, int y) { return 5 + x + 7 * y; }
-int A(int x, int y) { return 255 - 40 * x - 60 * y; }
-int Y(int x, int y) { return 30 + 50 * x + 20 * y; }
-// 16-bit samples with distinct high and low bytes, so a wrong byte order shows.
-int wide(int v8, int x) { return v8 * 256 + 1 + x; }
+using namespace lume::test::content;
 
 void put16(Bytes &row, int v)
 {
@@ -72,8 +62,6 @@ PngSpec pngOf(int colorType, int bitDepth, int w = 3, int h = 2)
 }
 
 // Grey samples of 1, 2 or 4 bits packed into bytes, most significant first.
-int lowGray(int x, int y, int depth) { return (x + 3 * y) % (1 << depth); }
-
 PngSpec lowGrayPng(int depth, int w = 5, int h = 3)
 {
     PngSpec spec;
@@ -92,9 +80,6 @@ PngSpec lowGrayPng(int depth, int w = 5, int h = 3)
     return spec;
 }
 
-const uint8_t kPalette[] = {255, 0, 0, 0, 255, 0, 0, 0, 255};
-const uint8_t kPaletteAlpha[] = {0, 128, 255};
-
 PngSpec palettePng(bool withAlpha)
 {
     PngSpec spec;
@@ -109,19 +94,6 @@ PngSpec palettePng(bool withAlpha)
         spec.rows.push_back({uint8_t((0 + y) % 3), uint8_t((1 + y) % 3), uint8_t((2 + y) % 3)});
     return spec;
 }
-
-Px paletteAt(int x, int y, bool withAlpha)
-{
-    int i = (x + y) % 3;
-    return {double(kPalette[3 * i]), double(kPalette[3 * i + 1]), double(kPalette[3 * i + 2]),
-            withAlpha ? double(kPaletteAlpha[i]) : 255.0, 0};
-}
-
-// Two solid 8-row bands (one per row of 8x8 blocks), so JPEG's loss stays tiny and a flipped
-// picture still shows.
-const int kJpegW = 13, kJpegH = 16;
-Px jpegColorAt(int, int y) { return y < 8 ? Px{200, 40, 90, 255, 0} : Px{20, 120, 240, 255, 0}; }
-double jpegGrayAt(int, int y) { return y < 8 ? 77 : 180; }
 
 Bytes colorJpeg(bool progressive)
 {
@@ -143,101 +115,46 @@ Bytes grayJpeg()
     return encodeJpeg(kJpegW, kJpegH, JpegKind::Gray, pixels);
 }
 
-struct LayoutCase {
-    const char *name;
-    std::function<Bytes()> make;
-    Order order;
-    Type type;
-    int width, height;
-    std::function<Px(int, int)> expect;
-    double tolerance = 0;
-};
-
-void PrintTo(const LayoutCase &c, std::ostream *os) { *os << c.name; }
-
-const std::map<Order, std::string> kLetters = {
-    {Order::RGBA, "RGBA"}, {Order::BGRA, "BGRA"}, {Order::RGB, "RGB"}, {Order::BGR, "BGR"},
-    {Order::Y, "Y"},       {Order::YA, "YA"},
-};
-
-double pick(const Px &p, char letter)
+PngSpec withKey(PngSpec spec)
 {
-    switch (letter) {
-    case 'R': return p.r;
-    case 'G': return p.g;
-    case 'B': return p.b;
-    case 'A': return p.a;
-    default: return p.y;
-    }
+    if (spec.colorType == PNG_COLOR_TYPE_GRAY)
+        spec.transparentGray = uint16_t(Y(0, 0));
+    else
+        spec.transparentRgb = std::array<uint16_t, 3>{uint16_t(R(0, 0)), uint16_t(G(0, 0)), uint16_t(B(0, 0))};
+    return spec;
 }
 
-Px rgb8(int x, int y) { return {double(R(x, y)), double(G(x, y)), double(B(x, y)), 255, 0}; }
-Px rgba8(int x, int y) { return {double(R(x, y)), double(G(x, y)), double(B(x, y)), double(A(x, y)), 0}; }
-Px rgb16(int x, int y)
+PngSpec interlaced(PngSpec spec)
 {
-    return {double(wide(R(x, y), x)), double(wide(G(x, y), x)), double(wide(B(x, y), x)), 65535, 0};
+    spec.interlaced = true;
+    return spec;
 }
-Px rgba16(int x, int y)
-{
-    return {double(wide(R(x, y), x)), double(wide(G(x, y), x)), double(wide(B(x, y), x)), double(wide(A(x, y), x)), 0};
-}
-Px gray(double v, double a = 255) { return {v, v, v, a, v}; }
 
-std::vector<LayoutCase> layoutCases()
+// The file each case of the shared table stands for, encoded here with libpng and libjpeg.
+Bytes makeFile(const LayoutCase &c)
 {
-    return {
-        {"jpeg_colour", [] { return colorJpeg(false); }, Order::BGR, Type::UInt8, kJpegW, kJpegH, jpegColorAt, 3},
-        {"jpeg_progressive", [] { return colorJpeg(true); }, Order::BGR, Type::UInt8, kJpegW, kJpegH, jpegColorAt, 3},
-        {"jpeg_grey", grayJpeg, Order::Y, Type::UInt8, kJpegW, kJpegH, [](int x, int y) { return gray(jpegGrayAt(x, y)); }, 2},
-        {"png_rgb8", [] { return encodePng(pngOf(PNG_COLOR_TYPE_RGB, 8)); }, Order::BGR, Type::UInt8, 3, 2, rgb8},
-        {"png_rgba8", [] { return encodePng(pngOf(PNG_COLOR_TYPE_RGBA, 8)); }, Order::BGRA, Type::UInt8, 3, 2, rgba8},
-        {"png_rgb8_key",
-         [] {
-             PngSpec spec = pngOf(PNG_COLOR_TYPE_RGB, 8);
-             spec.transparentRgb = std::array<uint16_t, 3>{uint16_t(R(0, 0)), uint16_t(G(0, 0)), uint16_t(B(0, 0))};
-             return encodePng(spec);
-         },
-         Order::BGRA, Type::UInt8, 3, 2,
-         [](int x, int y) {
-             Px p = rgb8(x, y);
-             p.a = (x == 0 && y == 0) ? 0 : 255;
-             return p;
-         }},
-        {"png_rgb16", [] { return encodePng(pngOf(PNG_COLOR_TYPE_RGB, 16)); }, Order::RGB, Type::UInt16, 3, 2, rgb16},
-        {"png_rgba16", [] { return encodePng(pngOf(PNG_COLOR_TYPE_RGBA, 16)); }, Order::RGBA, Type::UInt16, 3, 2, rgba16},
-        {"png_palette", [] { return encodePng(palettePng(false)); }, Order::RGB, Type::UInt8, 3, 2,
-         [](int x, int y) { return paletteAt(x, y, false); }},
-        {"png_palette_alpha", [] { return encodePng(palettePng(true)); }, Order::RGBA, Type::UInt8, 3, 2,
-         [](int x, int y) { return paletteAt(x, y, true); }},
-        {"png_grey8", [] { return encodePng(pngOf(PNG_COLOR_TYPE_GRAY, 8)); }, Order::Y, Type::UInt8, 3, 2,
-         [](int x, int y) { return gray(Y(x, y)); }},
-        {"png_grey16", [] { return encodePng(pngOf(PNG_COLOR_TYPE_GRAY, 16)); }, Order::Y, Type::UInt16, 3, 2,
-         [](int x, int y) { return gray(wide(Y(x, y), x), 65535); }},
-        {"png_grey1", [] { return encodePng(lowGrayPng(1)); }, Order::Y, Type::UInt8, 5, 3,
-         [](int x, int y) { return gray(lowGray(x, y, 1) * 255); }},
-        {"png_grey2", [] { return encodePng(lowGrayPng(2)); }, Order::Y, Type::UInt8, 5, 3,
-         [](int x, int y) { return gray(lowGray(x, y, 2) * 85); }},
-        {"png_grey4", [] { return encodePng(lowGrayPng(4)); }, Order::Y, Type::UInt8, 5, 3,
-         [](int x, int y) { return gray(lowGray(x, y, 4) * 17); }},
-        {"png_grey8_key",
-         [] {
-             PngSpec spec = pngOf(PNG_COLOR_TYPE_GRAY, 8);
-             spec.transparentGray = uint16_t(Y(0, 0));
-             return encodePng(spec);
-         },
-         Order::BGRA, Type::UInt8, 3, 2, [](int x, int y) { return gray(Y(x, y), (x == 0 && y == 0) ? 0 : 255); }},
-        {"png_grey_alpha8", [] { return encodePng(pngOf(PNG_COLOR_TYPE_GRAY_ALPHA, 8)); }, Order::BGRA, Type::UInt8, 3, 2,
-         [](int x, int y) { return gray(Y(x, y), A(x, y)); }},
-        {"png_grey_alpha16", [] { return encodePng(pngOf(PNG_COLOR_TYPE_GRAY_ALPHA, 16)); }, Order::RGBA, Type::UInt16, 3, 2,
-         [](int x, int y) { return gray(wide(Y(x, y), x), wide(A(x, y), x)); }},
-        {"png_rgb8_interlaced",
-         [] {
-             PngSpec spec = pngOf(PNG_COLOR_TYPE_RGB, 8, 3, 2);
-             spec.interlaced = true;
-             return encodePng(spec);
-         },
-         Order::BGR, Type::UInt8, 3, 2, rgb8},
+    static const std::map<std::string, std::function<Bytes()>> makers = {
+        {"jpeg_colour", [] { return colorJpeg(false); }},
+        {"jpeg_progressive", [] { return colorJpeg(true); }},
+        {"jpeg_grey", grayJpeg},
+        {"png_rgb8", [] { return encodePng(pngOf(PNG_COLOR_TYPE_RGB, 8)); }},
+        {"png_rgba8", [] { return encodePng(pngOf(PNG_COLOR_TYPE_RGBA, 8)); }},
+        {"png_rgb8_key", [] { return encodePng(withKey(pngOf(PNG_COLOR_TYPE_RGB, 8))); }},
+        {"png_rgb16", [] { return encodePng(pngOf(PNG_COLOR_TYPE_RGB, 16)); }},
+        {"png_rgba16", [] { return encodePng(pngOf(PNG_COLOR_TYPE_RGBA, 16)); }},
+        {"png_palette", [] { return encodePng(palettePng(false)); }},
+        {"png_palette_alpha", [] { return encodePng(palettePng(true)); }},
+        {"png_grey8", [] { return encodePng(pngOf(PNG_COLOR_TYPE_GRAY, 8)); }},
+        {"png_grey16", [] { return encodePng(pngOf(PNG_COLOR_TYPE_GRAY, 16)); }},
+        {"png_grey1", [] { return encodePng(lowGrayPng(1)); }},
+        {"png_grey2", [] { return encodePng(lowGrayPng(2)); }},
+        {"png_grey4", [] { return encodePng(lowGrayPng(4)); }},
+        {"png_grey8_key", [] { return encodePng(withKey(pngOf(PNG_COLOR_TYPE_GRAY, 8))); }},
+        {"png_grey_alpha8", [] { return encodePng(pngOf(PNG_COLOR_TYPE_GRAY_ALPHA, 8)); }},
+        {"png_grey_alpha16", [] { return encodePng(pngOf(PNG_COLOR_TYPE_GRAY_ALPHA, 16)); }},
+        {"png_rgb8_interlaced", [] { return encodePng(interlaced(pngOf(PNG_COLOR_TYPE_RGB, 8))); }},
     };
+    return makers.at(c.name)();
 }
 
 class DecoderLayout : public testing::TestWithParam<LayoutCase> {};
@@ -247,13 +164,13 @@ class DecoderLayout : public testing::TestWithParam<LayoutCase> {};
 TEST_P(DecoderLayout, DeliversTheTableLayoutTopRowFirst)
 {
     const LayoutCase &c = GetParam();
-    auto source = std::make_shared<ImageSourceFileJpegPng>(sourceOf(c.make()));
+    auto source = std::make_shared<ImageSourceFileJpegPng>(sourceOf(makeFile(c)));
     ASSERT_EQ(source->getChannelOrder(), c.order);
     ASSERT_EQ(source->getDataType(), c.type);
     EXPECT_EQ(source->getColorModel(), c.order == Order::Y ? Model::Gray : Model::RGB);
     ASSERT_EQ(source->getWidth(), c.width);
     ASSERT_EQ(source->getHeight(), c.height);
-    const std::string &letters = kLetters.at(c.order);
+    const std::string &letters = orderLetters(c.order);
     int bytes = c.type == Type::UInt16 ? 2 : 1;
     ASSERT_EQ(source->getRowBytes(), c.width * int(letters.size()) * bytes);
     EXPECT_FALSE(source->isPremultiplied());
@@ -280,10 +197,10 @@ TEST_P(DecoderLayout, DeliversTheTableLayoutTopRowFirst)
 TEST_P(DecoderLayout, LoadsIntoAnUploadTargetRepeatedly)
 {
     const LayoutCase &c = GetParam();
-    ImageSourceRef source = loadImage(sourceOf(c.make()));
+    ImageSourceRef source = loadImage(sourceOf(makeFile(c)));
     bool grey = source->getColorModel() == Model::Gray;
     Order order = grey ? (source->hasAlpha() ? Order::YA : Order::Y) : (source->hasAlpha() ? Order::RGBA : Order::RGB);
-    const std::string &letters = kLetters.at(order);
+    const std::string &letters = orderLetters(order);
     for (int round = 0; round < 2; ++round) {
         auto target = std::make_shared<CpuTarget>(c.width, c.height, order, c.type, source->getColorModel());
         source->load(target);
@@ -298,6 +215,30 @@ TEST_P(DecoderLayout, LoadsIntoAnUploadTargetRepeatedly)
 
 INSTANTIATE_TEST_SUITE_P(Files, DecoderLayout, testing::ValuesIn(layoutCases()),
                          [](const auto &info) { return std::string(info.param.name); });
+
+// The Windows decoder is tested on committed copies of these files (it has no encoder to make
+// them). They must still decode to what the encoders here write today; with
+// LUME_WRITE_LAYOUT_FIXTURES set the copies are written afresh first.
+TEST(LayoutFixtures, CommittedCopiesDecodeLikeFreshlyEncodedFiles)
+{
+    const std::string dir = std::string(LUME_IMAGE_FIXTURES) + "/layout/";
+    bool rewrite = std::getenv("LUME_WRITE_LAYOUT_FIXTURES") != nullptr;
+    auto rows = [](const Bytes &file) {
+        ImageSourceFileJpegPng source(sourceOf(file));
+        return Bytes(source.getData(), source.getData() + size_t(source.getRowBytes()) * size_t(source.getHeight()));
+    };
+    for (const LayoutCase &c : layoutCases()) {
+        SCOPED_TRACE(c.name);
+        Bytes fresh = makeFile(c);
+        if (rewrite)
+            std::ofstream(dir + c.file, std::ios::binary).write(reinterpret_cast<const char *>(fresh.data()),
+                                                                std::streamsize(fresh.size()));
+        std::ifstream in(dir + c.file, std::ios::binary);
+        ASSERT_TRUE(in) << dir + c.file;
+        Bytes committed((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(rows(committed), rows(fresh));
+    }
+}
 
 // Byte offset of the first chunk of the given type in a PNG file.
 size_t chunkOffset(const Bytes &png, const char *type)

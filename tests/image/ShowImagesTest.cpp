@@ -1,6 +1,6 @@
 // The show's committed images decode to the sizes their slots promise.
 
-#include "framework/image/jpegpng/ImageSourceFileJpegPng.h"
+#include "framework/image/ImageIo.h"
 #include "tests/image/ImageFixtures.h"
 
 #include <gtest/gtest.h>

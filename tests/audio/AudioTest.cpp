@@ -4,6 +4,7 @@
 #include "audio/Mp3Decoder.h"
 #include "audio/Sound.h"
 #include "audio/System.h"
+#include "tests/audio/AudioFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -24,14 +25,10 @@
 
 namespace fs = std::filesystem;
 using namespace lume::audio;
+using namespace lume::test;
 using namespace std::chrono_literals;
 
 namespace {
-
-std::string fixture(const std::string &name)
-{
-    return std::string(LUME_AUDIO_FIXTURES) + "/" + name;
-}
 
 // Parameterised test names hold '/', which must not make nested folders.
 std::string safeName(std::string name)
@@ -39,22 +36,6 @@ std::string safeName(std::string name)
     std::replace(name.begin(), name.end(), '/', '_');
     return name;
 }
-
-struct Fixture {
-    const char *file;
-    int sampleRate;
-    int64_t frames;
-    double leftHz;
-    double rightHz;
-};
-
-void PrintTo(const Fixture &f, std::ostream *os)
-{
-    *os << f.file;
-}
-
-const Fixture kMono22k{"sine440-mono-22k.mp3", 22050, 22050, 440.0, 440.0};
-const Fixture kStereo44k{"sine440-660-stereo-44k.mp3", 44100, 33075, 440.0, 660.0};
 
 // What the end callback saw; it runs on an engine thread.
 std::atomic<int> sEndCalls{0};
@@ -428,47 +409,6 @@ TEST_F(AudioTest, CallsOutOfOrderOrWithBadHandlesAreRefused)
     EXPECT_FALSE(playing) << "releasing a sound stops its channel";
     EXPECT_EQ(mSystem->playSound(sound, false, &refused), Result::InvalidHandle);
     EXPECT_EQ(mSystem->playSound(other, false, &channel), Result::Ok);
-}
-
-// The decoder on its own, as every platform's backend must behave: the whole stream in reads
-// of any size, nothing past the end, and after rewinding from the end the same frames again
-// (a sound played again once it has finished). After a failed open it reads nothing.
-TEST(Mp3Decoder, ReadsTheWholeStreamAgainAfterRewindingFromTheEnd)
-{
-    for (const Fixture &f : {kMono22k, kStereo44k}) {
-        SCOPED_TRACE(f.file);
-        Mp3Decoder decoder;
-        ASSERT_EQ(decoder.open(fixture(f.file)), Result::Ok);
-        EXPECT_EQ(decoder.sampleRate(), f.sampleRate);
-        EXPECT_EQ(decoder.lengthFrames(), f.frames);
-
-        auto readAll = [&decoder] {
-            std::vector<int16_t> all;
-            int16_t chunk[1021 * Mp3Decoder::kChannels];
-            while (int got = decoder.read(chunk, 1021))
-                all.insert(all.end(), chunk, chunk + got * Mp3Decoder::kChannels);
-            return all;
-        };
-        std::vector<int16_t> first = readAll();
-        EXPECT_EQ(int64_t(first.size()), f.frames * Mp3Decoder::kChannels);
-        int16_t one[Mp3Decoder::kChannels];
-        EXPECT_EQ(decoder.read(one, 1), 0);
-
-        // Equal within one step: after a seek a decoder may round a few samples the other way.
-        ASSERT_TRUE(decoder.rewind());
-        std::vector<int16_t> again = readAll();
-        ASSERT_EQ(again.size(), first.size());
-        int worst = 0;
-        for (size_t i = 0; i < first.size(); ++i)
-            worst = std::max(worst, std::abs(first[i] - again[i]));
-        EXPECT_LE(worst, 1);
-
-        // A failed open leaves nothing behind from the stream before.
-        EXPECT_EQ(decoder.open(fixture("missing.mp3")), Result::FileNotFound);
-        EXPECT_EQ(decoder.sampleRate(), 0);
-        EXPECT_EQ(decoder.read(one, 1), 0);
-        EXPECT_FALSE(decoder.rewind());
-    }
 }
 
 } // namespace

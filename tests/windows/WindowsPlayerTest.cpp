@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <thread>
 
@@ -38,11 +39,18 @@ std::string winePrefix()
     return prefix && *prefix ? prefix : kBuild + "/wine-prefix";
 }
 
-// Console text as the player wrote it, with Windows' line ends read as Unix ones.
+// Console text as the player wrote it, with Windows' line ends read as Unix ones. Lines from
+// the host's ALSA library are Wine's own (its audio driver probing a machine without a sound
+// card, before the player falls back to silent output), not the player's, and are left out.
 std::string unixLines(std::string text)
 {
     text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
-    return text;
+    std::istringstream in(text);
+    std::string line, kept;
+    while (std::getline(in, line))
+        if (line.rfind("ALSA lib ", 0) != 0)
+            kept += line + "\n";
+    return kept;
 }
 
 // A wipe frame: the top tenth already black, the bottom fifth still the scene.

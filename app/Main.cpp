@@ -1,9 +1,31 @@
 // The program: one player with an OpenGL renderer (no antialiasing), run by the launcher.
+// Options are read before anything starts, so a bad command line changes no display mode.
+#include "app/CommandLine.h"
 #include "app/FraglumeApp.h"
 #include "framework/app/RendererGl.h"
 
-int main()
+#include <cstdio>
+
+int main(int argc, char **argv)
 {
+    using fraglume::CommandLine;
+    CommandLine options;
+    try {
+        options = fraglume::parseCommandLine({argv + (argc > 0 ? 1 : 0), argv + argc});
+    } catch (const fraglume::CommandLineError &error) {
+        std::fprintf(stderr, "fraglume: %s\n", error.message.c_str());
+        return fraglume::kBadCommandLineStatus;
+    }
+    switch (options.mode) {
+    case CommandLine::Mode::Help:
+        std::fputs(fraglume::usageText().c_str(), stdout);
+        return 0;
+    case CommandLine::Mode::Version:
+        std::fputs(fraglume::versionText().c_str(), stdout);
+        return 0;
+    case CommandLine::Mode::Show:
+        break;
+    }
     auto *app = new fraglume::FraglumeApp;
     auto renderer = std::make_shared<lume::app::RendererGl>(0);
     return lume::app::launchApplication(app, renderer, "FraglumeApp");

@@ -3,6 +3,7 @@
 # benchmarks, and content tools (scene benchmark, contact sheet) link them from here.
 if(NOT TARGET fraglume_player)
   add_library(fraglume_player STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/CommandLine.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ImageSlots.cpp
     ${CMAKE_CURRENT_LIST_DIR}/JobQueue.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Playlist.cpp

@@ -1,0 +1,49 @@
+#include "app/CommandLine.h"
+
+namespace fraglume {
+
+namespace {
+
+constexpr const char *kVersion = "1.0.0";
+
+} // namespace
+
+CommandLine parseCommandLine(const std::vector<std::string> &args)
+{
+    CommandLine result;
+    if (args.empty())
+        return result;
+    // --help and --version stand alone: anything beside them is more likely a typo than a
+    // request, and answering it silently would hide that.
+    const std::string &first = args.front();
+    if (first == "--help" || first == "-h")
+        result.mode = CommandLine::Mode::Help;
+    else if (first == "--version")
+        result.mode = CommandLine::Mode::Version;
+    else if (first.rfind("-", 0) == 0)
+        throw CommandLineError{"unknown option '" + first + "' (try --help)"};
+    else
+        throw CommandLineError{"unexpected argument '" + first + "' (try --help)"};
+    if (args.size() > 1)
+        throw CommandLineError{"'" + first + "' takes no further arguments, got '" + args[1] + "'"};
+    return result;
+}
+
+std::string usageText()
+{
+    return "Usage: fraglume [--help | --version]\n"
+           "\n"
+           "Without arguments, switches the primary display to 1920x1080 (else 1280x768, else\n"
+           "640x480), covers it with a borderless window and plays the show. Escape, closing the\n"
+           "window, Ctrl-C or SIGTERM end it early; the desktop mode is put back however it ends.\n"
+           "\n"
+           "  --help     print this text and end\n"
+           "  --version  print the player's version and end\n";
+}
+
+std::string versionText()
+{
+    return std::string("fraglume ") + kVersion + "\n";
+}
+
+} // namespace fraglume

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace fraglume {
+
+// What the executable was asked to do. Without arguments it plays the show exactly as it
+// always has; the other modes answer on the console and end.
+struct CommandLine {
+    enum class Mode { Show, Help, Version };
+    Mode mode = Mode::Show;
+};
+
+// Reads the arguments after the program name. A bad command line throws
+// CommandLineError with a one-line message that names the option; the caller prints it and
+// ends with kBadCommandLineStatus, having started nothing.
+CommandLine parseCommandLine(const std::vector<std::string> &args);
+
+struct CommandLineError {
+    std::string message;
+};
+
+constexpr int kBadCommandLineStatus = 2;
+
+// The texts --help and --version print (each ends with a newline).
+std::string usageText();
+std::string versionText();
+
+} // namespace fraglume

@@ -226,10 +226,15 @@ class TracedPlayer : public FraglumeApp {
     {
         const int position = mShow.scenePosition();
         const double before = getElapsedSeconds();
+        // The clock reading the previous frame decided on: a switch or fade that starts on
+        // the first frame past its due time had that reading still before it, however late
+        // the frame itself came on a busy machine.
+        const double previous = mLastDecision;
+        mLastDecision = before;
         const FrameAction action = mShow.decide(before);
         if (action == FrameAction::Fade && mFadeTraced != position) {
             mFadeTraced = position;
-            trace("FADE %d %.3f", position, getElapsedSeconds());
+            trace("FADE %d %.3f %.3f", position, getElapsedSeconds(), previous);
             if (mOptions.endurance)
                 trace("RSS held %d %ld", position, residentKilobytes());
         }
@@ -239,7 +244,7 @@ class TracedPlayer : public FraglumeApp {
         if (mOptions.watchWipes && action == FrameAction::Fade && mShow.scenePosition() == position)
             traceWipe(position, mShow.fadeProgress(before), mShow.fadeProgress(getElapsedSeconds()));
         if (mShow.scenePosition() != position) {
-            trace("SCENE %d %.3f", mShow.scenePosition(), getElapsedSeconds());
+            trace("SCENE %d %.3f %.3f", mShow.scenePosition(), getElapsedSeconds(), previous);
             if (mOptions.endurance && mShow.scenePosition() == 3)
                 trace("RSS scene2 %ld", residentKilobytes());
         }
@@ -346,6 +351,7 @@ class TracedPlayer : public FraglumeApp {
     Options mOptions;
     bool mQuitTraced = false;
     bool mDropSent = false;
+    double mLastDecision = 0.0;
     int mFadeTraced = -1;
     int mUnitTraced = -1;
 };

@@ -2,6 +2,7 @@
 // Options are read before anything starts, so a bad command line changes no display mode.
 #include "app/CommandLine.h"
 #include "app/FraglumeApp.h"
+#include "app/authoring/AuthoringApp.h"
 #include "framework/app/RendererGl.h"
 
 #include <cstdio>
@@ -23,6 +24,8 @@ int main(int argc, char **argv)
     case CommandLine::Mode::Version:
         std::fputs(fraglume::versionText().c_str(), stdout);
         return 0;
+    case CommandLine::Mode::Scene:
+        return fraglume::runAuthoring(options.scene);
     case CommandLine::Mode::Show:
         break;
     }

@@ -6,8 +6,9 @@ class Window;
 
 namespace fraglume {
 
-// Puts the window into a borderless window the size of its desktop (no display-mode change)
-// or back to the window it was. The window's resize follows as an event.
+// Turns the window into a borderless one covering its display (the display keeps its mode),
+// or back into the framed window it was, at the same place and size. The window's resize
+// follows as an event.
 void setDesktopFullScreen(lume::app::Window &window, bool fullScreen);
 
 } // namespace fraglume

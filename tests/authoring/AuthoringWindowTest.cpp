@@ -334,6 +334,46 @@ TEST_F(AuthoringWindowTest, PauseStepsAndRestartMoveIGlobalTimeAsStated)
     key("space");
     EXPECT_TRUE(waitForPicture([&](unsigned long) { return probeTime() >= expected + 5; }, 30)) << probeTime();
 
+    // F covers the screen with the window and gives it back its size; the scene fills it.
+    const auto sizeBecomes = [&](int width, int height) {
+        for (int i = 0; i < 300; ++i) {
+            const XClient::Geometry g = x->geometry(window);
+            if (g.width == width && g.height == height)
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return false;
+    };
+    key("f");
+    EXPECT_TRUE(sizeBecomes(640, 480));
+    EXPECT_EQ(x->geometry(window).x, 0);
+    EXPECT_TRUE(waitForPicture([&](unsigned long) { return (pixel(600, 440) & 0xFF) == 0xFF; }, 30));
+    key("f");
+    EXPECT_TRUE(sizeBecomes(160, 120));
+
     key("Escape");
     EXPECT_EQ(process->waitFor(60), 0) << process->errors();
+}
+
+// The executable itself: a bad authoring command line ends with one line on standard error
+// and status 2 before anything starts (no display is even looked for).
+TEST(AuthoringCommandLine, ABadCommandLineEndsWithOneLineAndStatusTwo)
+{
+    const std::vector<std::vector<std::string>> cases = {
+        {"--scene", "no-such-scene.frag"},
+        {"--scene", "73", "--layout", "12"},
+        {"--scene", "73", "--size", "640by480"},
+    };
+    for (const std::vector<std::string> &args : cases) {
+        SCOPED_TRACE(args.back());
+        std::vector<std::string> argv = {LUME_PLAYER};
+        argv.insert(argv.end(), args.begin(), args.end());
+        Process process(argv, {{"DISPLAY", ":nowhere"}}, std::filesystem::temp_directory_path().string(), 60);
+        EXPECT_EQ(process.waitFor(60), 2);
+        const std::string errors = process.errors();
+        EXPECT_EQ(errors.rfind("fraglume: ", 0), 0u) << errors;
+        EXPECT_NE(errors.find(args.back()), std::string::npos) << errors;
+        EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+        EXPECT_EQ(process.output(), "");
+    }
 }

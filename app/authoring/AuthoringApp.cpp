@@ -4,6 +4,7 @@
 #include "app/SceneAssembly.h"
 #include "app/Uniforms.h"
 #include "app/authoring/DesktopWindow.h"
+#include "app/authoring/ThreadPriority.h"
 #include "framework/app/RendererGl.h"
 #include "framework/app/Window.h"
 #include "framework/gl/Draw.h"
@@ -67,6 +68,9 @@ void AuthoringApp::setup()
         return;
     }
     mLoaderThread = std::thread([this, context] {
+        // Builds (LLVM's machine code above all) take whole cores for hundreds of
+        // milliseconds; at the lowest priority they wait for the frames, not the frames for them.
+        lowerThreadPriority();
         if (!context->makeCurrent()) {
             console() << "Failed to make the loader context current." << std::endl;
             return;

@@ -226,17 +226,22 @@ TEST_F(AuthoringWindowTest, ASaveShowsItsColourWithoutAStallAndABrokenSaveKeepsT
 
     // Each save changes the colour. The readouts around each build show its frames: none of
     // them may take more than twice the median frame. The machine is shared, so a
-    // neighbour's burst may spoil one save's second; a build on the render thread would
-    // spoil every one.
-    const std::pair<const char *, unsigned long> colours[] = {
-        {"0.0, 1.0, 0.0", 0x00FF00}, {"0.0, 0.0, 1.0", 0x0000FF}, {"1.0, 1.0, 0.0", 0xFFFF00}};
+    // neighbour's burst may spoil a save's seconds: up to five saves are made until one
+    // passes. A build on the render thread spoils every one.
+    const std::pair<const char *, unsigned long> colours[] = {{"0.0, 1.0, 0.0", 0x00FF00},
+                                                              {"0.0, 0.0, 1.0", 0x0000FF},
+                                                              {"1.0, 1.0, 0.0", 0xFFFF00},
+                                                              {"0.2, 0.6, 1.0", 0x3399FF},
+                                                              {"1.0, 0.6, 0.2", 0xFF9933}};
     int paced = 0;
+    unsigned long shown = 0;
     std::string pacing;
     for (const auto &[rgb, expected] : colours) {
         const int built = occurrences(process->errors(), "scene.frag: built in ");
         const auto saved = Clock::now();
         save(colourScene(rgb));
         ASSERT_TRUE(waitForColour(expected)) << rgb << "\n" << process->errors();
+        shown = expected;
         const double latency = std::chrono::duration<double>(Clock::now() - saved).count();
         RecordProperty(std::string("latency_ms_") + rgb, int(latency * 1000));
         std::printf("save to picture: %.0f ms\n", latency * 1000);
@@ -250,8 +255,10 @@ TEST_F(AuthoringWindowTest, ASaveShowsItsColourWithoutAStallAndABrokenSaveKeepsT
         const double worst = around->worstMs, median = around->medianMs;
         pacing +=
             std::string(rgb) + ": worst " + std::to_string(worst) + " ms, median " + std::to_string(median) + " ms\n";
-        if (worst <= 2.0 * median)
+        if (worst <= 2.0 * median) {
             ++paced;
+            break;
+        }
     }
     std::printf("%s", pacing.c_str());
     EXPECT_GE(paced, 1) << pacing << process->errors();
@@ -264,7 +271,7 @@ TEST_F(AuthoringWindowTest, ASaveShowsItsColourWithoutAStallAndABrokenSaveKeepsT
         << process->errors();
     ASSERT_TRUE(waitForErrors("ms/frame", occurrences(process->errors(), "ms/frame") + 2)); // title refreshed
     EXPECT_NE(title().find("BUILD FAILED"), std::string::npos) << title();
-    EXPECT_EQ(pixel(), 0xFFFF00ul);
+    EXPECT_EQ(pixel(), shown);
 
     // Fixing it brings its picture, and the title forgets the failure.
     save(colourScene("1.0, 0.0, 1.0"));

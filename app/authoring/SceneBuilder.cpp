@@ -106,7 +106,13 @@ void SceneBuilder::run(const std::atomic<bool> &stop)
         if (!mCurrent.file.empty()) {
             const std::string name = mCurrent.file.string();
             std::string why;
-            const std::optional<std::string> source = readFile(mCurrent.file, why);
+            std::optional<std::string> source = readFile(mCurrent.file, why);
+            // Some editors save by removing the file and writing it anew: give it a moment
+            // to come back before calling it gone.
+            for (int i = 0; i < 25 && !source && !mUnreadable && !stop.load(); ++i) {
+                std::this_thread::sleep_for(10ms);
+                source = readFile(mCurrent.file, why);
+            }
             if (!source) {
                 if (!mUnreadable)
                     mConsole.line() << name << ": cannot be read (" << why << "); the last picture stays" << std::endl;

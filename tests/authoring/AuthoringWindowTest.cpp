@@ -263,6 +263,13 @@ TEST_F(AuthoringWindowTest, ASaveShowsItsColourWithoutAStallAndABrokenSaveKeepsT
     std::printf("%s", pacing.c_str());
     EXPECT_GE(paced, 1) << pacing << process->errors();
 
+    // A save that removes the file and writes it anew is a save, not a vanished file.
+    std::filesystem::remove(scene);
+    std::ofstream(scene) << colourScene("1.0, 1.0, 1.0");
+    ASSERT_TRUE(waitForColour(0xFFFFFF)) << process->errors();
+    shown = 0xFFFFFF;
+    EXPECT_EQ(occurrences(process->errors(), "cannot be read"), 0) << process->errors();
+
     // A save that does not compile: its message names line 4 of the file, the title says the
     // build failed, and the last good picture stays.
     save(colourScene("1.0, 0.0, 1.0", "    float broken = undeclaredName;\n"));

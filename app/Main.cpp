@@ -2,8 +2,10 @@
 // Options are read before anything starts, so a bad command line changes no display mode.
 #include "app/CommandLine.h"
 #include "app/FraglumeApp.h"
-#include "app/authoring/AuthoringApp.h"
 #include "framework/app/RendererGl.h"
+#ifdef LUME_HAS_AUTHORING
+#include "app/authoring/AuthoringApp.h"
+#endif
 
 #include <cstdio>
 
@@ -25,7 +27,12 @@ int main(int argc, char **argv)
         std::fputs(fraglume::versionText().c_str(), stdout);
         return 0;
     case CommandLine::Mode::Scene:
+#ifdef LUME_HAS_AUTHORING
         return fraglume::runAuthoring(options.scene);
+#else
+        std::fputs("fraglume: --scene is not part of this build\n", stderr);
+        return fraglume::kBadCommandLineStatus;
+#endif
     case CommandLine::Mode::Show:
         break;
     }

@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 
 namespace fraglume {
 
@@ -29,7 +30,9 @@ AuthoringApp::AuthoringApp(AuthoringOptions options) : mOptions(std::move(option
 
 std::string AuthoringApp::sceneName() const
 {
-    return mOptions.file.empty() ? "scene " + std::to_string(mOptions.sceneId) : mOptions.file;
+    // The file's own name: the folder is in the console's lines, and a title has little room.
+    return mOptions.file.empty() ? "scene " + std::to_string(mOptions.sceneId)
+                                 : std::filesystem::path(mOptions.file).filename().string();
 }
 
 void AuthoringApp::prepareSettings(Settings *settings)

@@ -161,7 +161,11 @@ class AuthoringWindowTest : public ::testing::Test {
 
     std::string title()
     {
-        return runCommand("DISPLAY=" + server->display() + " xdotool getwindowname " + std::to_string(window));
+        std::string name =
+            runCommand("DISPLAY=" + server->display() + " xdotool getwindowname " + std::to_string(window));
+        while (!name.empty() && name.back() == '\n')
+            name.pop_back();
+        return name;
     }
     void key(const std::string &keys)
     {
@@ -285,6 +289,8 @@ TEST_F(AuthoringWindowTest, ASaveShowsItsColourWithoutAStallAndABrokenSaveKeepsT
     ASSERT_TRUE(waitForColour(0xFF00FF)) << process->errors();
     ASSERT_TRUE(waitForErrors("ms/frame", occurrences(process->errors(), "ms/frame") + 2));
     EXPECT_EQ(title().find("BUILD FAILED"), std::string::npos) << title();
+    EXPECT_TRUE(std::regex_search(title(), std::regex(R"(^fraglume: scene\.frag - [0-9.]+ fps, [0-9.]+ ms$)")))
+        << title();
 
     // A file that vanishes keeps the picture and says so once; back, it plays again.
     std::filesystem::remove(scene);

@@ -21,7 +21,8 @@ using namespace lume::app;
 
 namespace {
 
-constexpr KeyEvent::Code kKeyHome = KeyEvent::Code(278);
+// The key table's codes for Home and for F (letters report lower case).
+constexpr int32_t kKeyHome = 278;
 constexpr int32_t kKeyF = 'f';
 
 } // namespace
@@ -48,7 +49,6 @@ void AuthoringApp::prepareSettings(Settings *settings)
 
 void AuthoringApp::setup()
 {
-    mClock.emplace(mOptions.time, getElapsedSeconds());
     try {
         for (int slot = 0; slot < kImageSlotCount; ++slot)
             mImages[size_t(slot)] = loadImageSlot(slot);
@@ -62,6 +62,9 @@ void AuthoringApp::setup()
         mBuilder->buildEmbedded(mOptions.sceneId);
     else
         mBuilder->watchFile(mOptions.file);
+
+    // Started again when the first picture arrives; until then the keys have a clock to steer.
+    mClock.emplace(mOptions.time, getElapsedSeconds());
 
     auto renderer = std::dynamic_pointer_cast<RendererGl>(getWindow()->getRenderer());
     std::shared_ptr<SharedContext> context = renderer ? renderer->createSharedContext() : nullptr;
@@ -97,7 +100,10 @@ void AuthoringApp::update()
     const double now = getElapsedSeconds();
     if (mBuilder) {
         if (std::optional<SceneBuilder::Outcome> outcome = mBuilder->take()) {
-            // Only the program changes: the scene's time runs on.
+            // The first picture shows the start time; later builds change only the program,
+            // and the scene's time runs on.
+            if (outcome->program && !mProgram)
+                mClock.emplace(mOptions.time, now);
             if (outcome->program)
                 mProgram = std::move(outcome->program);
             if (outcome->status != mStatus) {

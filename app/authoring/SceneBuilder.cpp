@@ -72,9 +72,10 @@ std::optional<SceneBuilder::Outcome> SceneBuilder::take()
 void SceneBuilder::post(Outcome outcome)
 {
     std::lock_guard lock(mMutex);
-    // A good program not yet taken stays wanted unless a newer good one replaces it.
-    if (mOutcome && mOutcome->program && !outcome.program && outcome.status == Status::Built)
-        return;
+    // A good program not yet taken is still the newest good one unless this one brings its
+    // own: the status is the newer one's either way.
+    if (!outcome.program && mOutcome && mOutcome->program)
+        outcome.program = std::move(mOutcome->program);
     mOutcome = std::move(outcome);
 }
 
@@ -103,41 +104,50 @@ void SceneBuilder::run(const std::atomic<bool> &stop)
             std::this_thread::sleep_for(10ms);
             continue;
         }
-        if (!mCurrent.file.empty()) {
-            const std::string name = mCurrent.file.string();
-            std::string why;
-            std::optional<std::string> source = readFile(mCurrent.file, why);
-            // Some editors save by removing the file and writing it anew: give it a moment
-            // to come back before calling it gone.
-            for (int i = 0; i < 25 && !source && !mUnreadable && !stop.load(); ++i) {
-                std::this_thread::sleep_for(10ms);
-                source = readFile(mCurrent.file, why);
-            }
-            if (!source) {
-                if (!mUnreadable)
-                    mConsole.line() << name << ": cannot be read (" << why << "); the last picture stays" << std::endl;
-                mUnreadable = true;
-                post({Status::Unreadable, nullptr});
-                continue;
-            }
-            mUnreadable = false;
-            // Saved again unchanged, or back after it could not be read: what is on screen
-            // already comes from this text.
-            if (source == mLastSource) {
-                post({Status::Built, nullptr});
-                continue;
-            }
-            build(*source, name);
-        } else {
-            try {
-                build(loadString(app::loadResource(mCurrent.sceneId, "FRAG")), std::to_string(mCurrent.sceneId));
-            } catch (const std::exception &exc) {
-                mConsole.line() << exc.what() << std::endl;
-                post({Status::Failed, nullptr});
-            }
-        }
+        if (!mCurrent.file.empty())
+            rebuildFile(stop);
+        else
+            rebuildEmbedded();
     }
     mStandIns = {}; // made in this context: released while it is still current
+}
+
+void SceneBuilder::rebuildFile(const std::atomic<bool> &stop)
+{
+    const std::string name = mCurrent.file.string();
+    std::string why;
+    std::optional<std::string> source = readFile(mCurrent.file, why);
+    // Some editors save by removing the file and writing it anew: give it a moment to come
+    // back before calling it gone.
+    for (int i = 0; i < 25 && !source && !mUnreadable && !stop.load(); ++i) {
+        std::this_thread::sleep_for(10ms);
+        source = readFile(mCurrent.file, why);
+    }
+    if (!source) {
+        if (!mUnreadable)
+            mConsole.line() << name << ": cannot be read (" << why << "); the last picture stays" << std::endl;
+        mUnreadable = true;
+        post({Status::Unreadable, nullptr});
+        return;
+    }
+    mUnreadable = false;
+    // Saved again unchanged, or back after it could not be read: the last build of this very
+    // text stands, good or bad.
+    if (source == mLastSource) {
+        post({mLastStatus, nullptr});
+        return;
+    }
+    build(*source, name);
+}
+
+void SceneBuilder::rebuildEmbedded()
+{
+    try {
+        build(loadString(app::loadResource(mCurrent.sceneId, "FRAG")), std::to_string(mCurrent.sceneId));
+    } catch (const std::exception &exc) {
+        mConsole.line() << exc.what() << std::endl;
+        post({Status::Failed, nullptr});
+    }
 }
 
 void SceneBuilder::build(const std::string &source, const std::string &name)
@@ -152,10 +162,12 @@ void SceneBuilder::build(const std::string &source, const std::string &name)
         warmUpSceneProgram(program, mImages ? &mStandIns : nullptr, std::vector<int>{mLayout});
         const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
         mConsole.line() << name << ": built in " << ms.count() << " ms" << std::endl;
+        mLastStatus = Status::Built;
         post({Status::Built, std::move(program)});
     } catch (const std::exception &exc) {
         mConsole.line() << name << ": build failed\n"
                         << authorMessages(exc.what(), name, countLines(header)) << std::flush;
+        mLastStatus = Status::Failed;
         post({Status::Failed, nullptr});
     }
 }

@@ -39,8 +39,8 @@ class SceneBuilder {
     void watchFile(const std::filesystem::path &file);
     // Render thread: build the embedded scene source `sceneId` (not watched).
     void buildEmbedded(int sceneId);
-    // Render thread: the newest outcome since the previous call, if any. Outcomes the render
-    // thread did not take in time are replaced by newer ones.
+    // Render thread: the newest outcome since the previous call, if any, carrying the newest
+    // good program built since then (outcomes not taken in time are merged into newer ones).
     std::optional<Outcome> take();
 
     // Loader thread, its context current: until `stop` is set, look for a new request or a
@@ -52,6 +52,9 @@ class SceneBuilder {
         std::filesystem::path file;
         int sceneId = 0;
     };
+    // Reads the watched file and builds it unless it is the text built last.
+    void rebuildFile(const std::atomic<bool> &stop);
+    void rebuildEmbedded();
     void build(const std::string &source, const std::string &name);
     void post(Outcome outcome);
 
@@ -67,6 +70,7 @@ class SceneBuilder {
     Request mCurrent;
     std::unique_ptr<FileWatch> mWatch;
     std::optional<std::string> mLastSource; // the text of the last build attempt
+    Status mLastStatus = Status::Built;     // and how it ended
     bool mUnreadable = false;               // said so already
     ImageSlots mStandIns;
 };

@@ -282,6 +282,10 @@ TEST_F(AuthoringWindowTest, ASaveShowsItsColourWithoutAStallAndABrokenSaveKeepsT
         << process->errors();
     ASSERT_TRUE(waitForErrors("ms/frame", occurrences(process->errors(), "ms/frame") + 2)); // title refreshed
     EXPECT_NE(title().find("BUILD FAILED"), std::string::npos) << title();
+    // Saved again as it was, it is still broken.
+    save(colourScene("1.0, 0.0, 1.0", "    float broken = undeclaredName;\n"));
+    ASSERT_TRUE(waitForErrors("ms/frame", occurrences(process->errors(), "ms/frame") + 2));
+    EXPECT_NE(title().find("BUILD FAILED"), std::string::npos) << title();
     EXPECT_EQ(pixel(), shown);
 
     // Fixing it brings its picture, and the title forgets the failure.

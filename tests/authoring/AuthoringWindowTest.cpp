@@ -265,7 +265,11 @@ TEST_F(AuthoringWindowTest, ASaveShowsItsColourWithoutAStallAndABrokenSaveKeepsT
         }
     }
     std::printf("%s", pacing.c_str());
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    // Instrumented builds run at a pace of their own: the frames are only reported.
+#else
     EXPECT_GE(paced, 1) << pacing << process->errors();
+#endif
 
     // A save that removes the file and writes it anew is a save, not a vanished file.
     std::filesystem::remove(scene);

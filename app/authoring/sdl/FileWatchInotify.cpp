@@ -5,7 +5,6 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
-#include <cstring>
 
 namespace fraglume {
 

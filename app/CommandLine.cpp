@@ -16,6 +16,11 @@ CommandLine parseCommandLine(const std::vector<std::string> &args)
     // --help and --version stand alone: anything beside them is more likely a typo than a
     // request, and answering it silently would hide that.
     const std::string &first = args.front();
+    if (first == "--scene") {
+        result.mode = CommandLine::Mode::Scene;
+        result.scene = parseAuthoringOptions({args.begin() + 1, args.end()});
+        return result;
+    }
     if (first == "--help" || first == "-h")
         result.mode = CommandLine::Mode::Help;
     else if (first == "--version")
@@ -32,13 +37,17 @@ CommandLine parseCommandLine(const std::vector<std::string> &args)
 std::string usageText()
 {
     return "Usage: fraglume [--help | --version]\n"
+           "       fraglume --scene FILE|ID [--layout N] [--size WxH] [--time S]\n"
            "\n"
            "Without arguments, switches the primary display to 1920x1080 (else 1280x768, else\n"
            "640x480), covers it with a borderless window and plays the show. Escape, closing the\n"
            "window, Ctrl-C or SIGTERM end it early; the desktop mode is put back however it ends.\n"
            "\n"
            "  --help     print this text and end\n"
-           "  --version  print the player's version and end\n";
+           "  --version  print the player's version and end\n"
+           "  --scene    play one scene file in a window, rebuilt on every save (or a show scene\n"
+           "             by id); --layout picks the channel images (0-10), --size the window,\n"
+           "             --time the scene time to start at\n";
 }
 
 std::string versionText()

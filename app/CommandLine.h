@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/authoring/AuthoringOptions.h"
+
 #include <string>
 #include <vector>
 
@@ -8,8 +10,10 @@ namespace fraglume {
 // What the executable was asked to do. Without arguments it plays the show exactly as it
 // always has; the other modes answer on the console and end.
 struct CommandLine {
-    enum class Mode { Show, Help, Version };
+    enum class Mode { Show, Help, Version, Scene };
     Mode mode = Mode::Show;
+    // Mode::Scene: what to author.
+    AuthoringOptions scene;
 };
 
 // Reads the arguments after the program name. A bad command line throws

@@ -3,6 +3,9 @@
 #include "app/CommandLine.h"
 #include "app/FraglumeApp.h"
 #include "framework/app/RendererGl.h"
+#ifdef LUME_HAS_AUTHORING
+#include "app/authoring/AuthoringApp.h"
+#endif
 
 #include <cstdio>
 
@@ -23,6 +26,13 @@ int main(int argc, char **argv)
     case CommandLine::Mode::Version:
         std::fputs(fraglume::versionText().c_str(), stdout);
         return 0;
+    case CommandLine::Mode::Scene:
+#ifdef LUME_HAS_AUTHORING
+        return fraglume::runAuthoring(options.scene);
+#else
+        std::fputs("fraglume: --scene is not part of this build\n", stderr);
+        return fraglume::kBadCommandLineStatus;
+#endif
     case CommandLine::Mode::Show:
         break;
     }

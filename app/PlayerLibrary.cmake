@@ -12,6 +12,7 @@ if(NOT TARGET fraglume_player)
     ${CMAKE_CURRENT_LIST_DIR}/ScenePass.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SceneTimeline.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Uniforms.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/authoring/AuthoringOptions.cpp
   )
   target_include_directories(fraglume_player PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(fraglume_player PUBLIC lume_gl lume_image lume_resources Threads::Threads)

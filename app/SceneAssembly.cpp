@@ -61,6 +61,18 @@ template <typename Draw> void drawTiny(Draw &&draw)
 
 void warmUpSceneProgram(const std::shared_ptr<gl::GlslProg> &program, const ImageSlots *images, int position)
 {
+    // Units a layout skips keep the previous scene's image, so replay the playlist's
+    // bindings up to this position to get the texture state the scene will really see.
+    std::vector<int> layouts;
+    for (const PlaylistEntry &e : kPlaylist)
+        if (e.position <= position)
+            layouts.push_back(e.timing.channelLayout);
+    warmUpSceneProgram(program, images, layouts);
+}
+
+void warmUpSceneProgram(const std::shared_ptr<gl::GlslProg> &program, const ImageSlots *images,
+                        const std::vector<int> &layouts)
+{
     if (!program)
         return;
     drawTiny([&] {
@@ -68,12 +80,9 @@ void warmUpSceneProgram(const std::shared_ptr<gl::GlslProg> &program, const Imag
         // format of the scene buffer. Made before the channels are bound, as making it binds
         // its textures on unit 0, where the scene's first channel must be.
         gl::Fbo target(kWarmUpSize, kWarmUpSize, sceneBufferFormat());
-        // Units a layout skips keep the previous scene's image, so replay the playlist's
-        // bindings up to this position to get the texture state the scene will really see.
         if (images) {
-            for (const PlaylistEntry &e : kPlaylist)
-                if (e.position <= position)
-                    bindChannels(*images, e.timing.channelLayout);
+            for (int layout : layouts)
+                bindChannels(*images, layout);
         }
         SceneInputs inputs;
         inputs.resolution = {kWarmUpSize, kWarmUpSize};

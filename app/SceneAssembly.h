@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace lume::gl {
 class GlslProg;
@@ -27,6 +28,10 @@ std::shared_ptr<lume::gl::GlslProg> buildSceneProgramFromResources(int sceneId);
 // wants the program finished before another context uses it: both then happen here, not in
 // the render thread's first frame of the scene. `images` may be null (units stay unbound).
 void warmUpSceneProgram(const std::shared_ptr<lume::gl::GlslProg> &program, const ImageSlots *images, int position);
+// The same with the channel layouts bound before the draw given in the order they are bound
+// (a scene that plays outside the playlist).
+void warmUpSceneProgram(const std::shared_ptr<lume::gl::GlslProg> &program, const ImageSlots *images,
+                        const std::vector<int> &layouts);
 
 // Stand-ins for the image slots in the calling thread's context: tiny textures with what
 // decides the machine code of a scene that samples them (internal format, wrap and filter,

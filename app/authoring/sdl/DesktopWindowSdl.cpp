@@ -1,0 +1,40 @@
+#include "app/authoring/DesktopWindow.h"
+
+#include "framework/app/Window.h"
+
+#include <SDL.h>
+
+namespace fraglume {
+
+namespace {
+
+// The framed window's place and size while the window covers the display.
+SDL_Rect sFramed{0, 0, 0, 0};
+
+} // namespace
+
+void setDesktopFullScreen(lume::app::Window &window, bool fullScreen)
+{
+    auto *native = static_cast<SDL_Window *>(window.getNative());
+    if (!native)
+        return;
+    // Done by hand rather than with SDL's desktop full-screen flag, which needs a window
+    // manager that honours the request; this works with any or none.
+    if (fullScreen) {
+        SDL_GetWindowPosition(native, &sFramed.x, &sFramed.y);
+        SDL_GetWindowSize(native, &sFramed.w, &sFramed.h);
+        SDL_Rect display;
+        if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(native), &display) != 0)
+            return;
+        SDL_SetWindowBordered(native, SDL_FALSE);
+        SDL_SetWindowPosition(native, display.x, display.y);
+        SDL_SetWindowSize(native, display.w, display.h);
+        SDL_RaiseWindow(native);
+    } else if (sFramed.w > 0 && sFramed.h > 0) {
+        SDL_SetWindowBordered(native, SDL_TRUE);
+        SDL_SetWindowSize(native, sFramed.w, sFramed.h);
+        SDL_SetWindowPosition(native, sFramed.x, sFramed.y);
+    }
+}
+
+} // namespace fraglume

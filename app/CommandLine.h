@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/render/RenderOptions.h"
+
 #include <string>
 #include <vector>
 
@@ -8,8 +10,9 @@ namespace fraglume {
 // What the executable was asked to do. Without arguments it plays the show exactly as it
 // always has; the other modes answer on the console and end.
 struct CommandLine {
-    enum class Mode { Show, Help, Version };
+    enum class Mode { Show, Help, Version, Render };
     Mode mode = Mode::Show;
+    RenderOptions render; // Mode::Render: the video or PNG sequence to write
 };
 
 // Reads the arguments after the program name. A bad command line throws

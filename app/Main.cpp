@@ -23,6 +23,9 @@ int main(int argc, char **argv)
     case CommandLine::Mode::Version:
         std::fputs(fraglume::versionText().c_str(), stdout);
         return 0;
+    case CommandLine::Mode::Render:
+        std::fputs("fraglume: --render is not available yet\n", stderr);
+        return 1;
     case CommandLine::Mode::Show:
         break;
     }

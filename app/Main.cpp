@@ -2,6 +2,9 @@
 // Options are read before anything starts, so a bad command line changes no display mode.
 #include "app/CommandLine.h"
 #include "app/FraglumeApp.h"
+#if FRAGLUME_WITH_RENDER
+#include "app/render/Render.h"
+#endif
 #include "framework/app/RendererGl.h"
 
 #include <cstdio>
@@ -24,8 +27,11 @@ int main(int argc, char **argv)
         std::fputs(fraglume::versionText().c_str(), stdout);
         return 0;
     case CommandLine::Mode::Render:
-        std::fputs("fraglume: --render is not available yet\n", stderr);
-        return 1;
+#if FRAGLUME_WITH_RENDER
+        return fraglume::runRender(options.render);
+#else
+        return 1; // not parsed in a build without the renderer
+#endif
     case CommandLine::Mode::Show:
         break;
     }

@@ -3,7 +3,7 @@
 # Included by the executable, the render tests and the render benchmark.
 if(NOT TARGET fraglume_render)
   include(${CMAKE_CURRENT_LIST_DIR}/../PlayerLibrary.cmake)
-  pkg_check_modules(FFMPEG REQUIRED IMPORTED_TARGET libavformat libavcodec libswscale libswresample libavutil)
+  pkg_check_modules(FFMPEG REQUIRED IMPORTED_TARGET GLOBAL libavformat libavcodec libswscale libswresample libavutil)
   add_library(fraglume_render STATIC
     ${CMAKE_CURRENT_LIST_DIR}/FrameTimeline.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OutputFolder.cpp

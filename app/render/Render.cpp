@@ -44,37 +44,6 @@ void catchInterrupts()
     sigaction(SIGTERM, &action, nullptr);
 }
 
-// The soundtrack from the instant of frame `first` for `count` frames; empty (a silent
-// video) when the file is missing or does not decode, as the show then plays silently.
-Soundtrack loadSoundtrack(int64_t first, int64_t count, int fps)
-{
-    Soundtrack sound;
-    lume::audio::Mp3Decoder decoder;
-    if (decoder.open(kSoundtrack) != lume::audio::Result::Ok) {
-        std::fprintf(stderr, "fraglume: no %s in the working folder: the video has no sound\n", kSoundtrack);
-        return sound;
-    }
-    sound.sampleRate = decoder.sampleRate();
-    const int64_t begin = first * sound.sampleRate / fps;
-    const int64_t length = (first + count) * sound.sampleRate / fps - begin;
-    std::vector<int16_t> skipped(size_t(sound.sampleRate) * 2);
-    for (int64_t left = begin; left > 0;) {
-        const int got = decoder.read(skipped.data(), int(std::min<int64_t>(left, sound.sampleRate)));
-        if (got <= 0)
-            break;
-        left -= got;
-    }
-    // Past the music's end the video is silent, but just as long.
-    sound.samples.assign(size_t(length) * 2, 0);
-    for (int64_t done = 0; done < length;) {
-        const int got = decoder.read(&sound.samples[size_t(done) * 2], int(std::min<int64_t>(length - done, 65536)));
-        if (got <= 0)
-            break;
-        done += got;
-    }
-    return sound;
-}
-
 // Encoding runs on a thread of its own, a few frames behind the renderer.
 class WriterThread {
   public:
@@ -174,6 +143,56 @@ std::string seconds(double s)
 
 } // namespace
 
+Soundtrack loadSoundtrack(int64_t first, int64_t count, int fps)
+{
+    Soundtrack sound;
+    lume::audio::Mp3Decoder decoder;
+    if (decoder.open(kSoundtrack) != lume::audio::Result::Ok) {
+        std::fprintf(stderr, "fraglume: no %s in the working folder: the video has no sound\n", kSoundtrack);
+        return sound;
+    }
+    sound.sampleRate = decoder.sampleRate();
+    const int64_t begin = first * sound.sampleRate / fps;
+    const int64_t length = (first + count) * sound.sampleRate / fps - begin;
+    std::vector<int16_t> skipped(size_t(sound.sampleRate) * 2);
+    for (int64_t left = begin; left > 0;) {
+        const int got = decoder.read(skipped.data(), int(std::min<int64_t>(left, sound.sampleRate)));
+        if (got <= 0)
+            break;
+        left -= got;
+    }
+    // Past the music's end the video is silent, but just as long.
+    sound.samples.assign(size_t(length) * 2, 0);
+    for (int64_t done = 0; done < length;) {
+        const int got = decoder.read(&sound.samples[size_t(done) * 2], int(std::min<int64_t>(length - done, 65536)));
+        if (got <= 0)
+            break;
+        done += got;
+    }
+    return sound;
+}
+
+bool renderRange(ShowRenderer &renderer, FrameWriter &writer, const FrameRange &range, size_t frameBytes,
+                 const std::function<void()> &frameDone, const std::function<bool()> &stop)
+{
+    WriterThread encoder(writer, frameBytes);
+    auto sink = [&](int64_t frame, const uint8_t *rgba) {
+        encoder.push(frame, rgba);
+        frameDone();
+    };
+    const int64_t end = range.first + range.count;
+    for (int64_t frame = renderer.nextFrame(); frame < end; ++frame) {
+        if (stop())
+            return false;
+        if (!renderer.step(frame, frame >= range.first))
+            break;
+        renderer.collect(sink, false);
+    }
+    renderer.collect(sink, true);
+    encoder.finish();
+    return true;
+}
+
 int runRender(const RenderOptions &options)
 {
     const std::string &target = options.output.empty() ? options.framesDir : options.output;
@@ -199,27 +218,17 @@ int runRender(const RenderOptions &options)
         setup.fps = options.fps;
         setup.date = dateUniform(std::chrono::sys_seconds{std::chrono::seconds{options.date}});
         ShowRenderer renderer(setup);
-        WriterThread encoder(*writer, size_t(options.width) * size_t(options.height) * 4);
         Progress progress(range.count, stderr);
-        auto sink = [&](int64_t frame, const uint8_t *rgba) {
-            encoder.push(frame, rgba);
-            progress.frameDone();
-        };
-        const int64_t end = range.first + range.count;
-        for (int64_t frame = 0; frame < end && !sInterrupted; ++frame) {
-            if (!renderer.step(frame, frame >= range.first))
-                break;
-            renderer.collect(sink, false);
-        }
-        if (sInterrupted) {
+        const bool complete = renderRange(
+            renderer, *writer, range, size_t(options.width) * size_t(options.height) * 4,
+            [&progress] { progress.frameDone(); }, [] { return sInterrupted != 0; });
+        if (!complete) {
             std::fputc('\n', stderr);
             std::fprintf(stderr, "fraglume: render interrupted; %s\n",
                          options.output.empty() ? ("the frames finished so far are in '" + target + "'").c_str()
                                                 : ("nothing written to '" + target + "'").c_str());
             return kInterruptedStatus;
         }
-        renderer.collect(sink, true);
-        encoder.finish();
         progress.finish();
         return 0;
     } catch (const std::exception &error) {

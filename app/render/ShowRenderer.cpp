@@ -50,6 +50,7 @@ struct ShowRenderer::Impl {
 
     FrameTimeline mTimeline;
     std::shared_ptr<gl::GlslProg> mCurrentProgram, mNextProgram;
+    int64_t mNextFrame = 0;
 
     GLuint mPixelBuffers[kReadBuffers] = {};
     std::deque<std::pair<int64_t, GLuint>> mInFlight; // frame, buffer; oldest first
@@ -128,6 +129,10 @@ struct ShowRenderer::Impl {
 
     void readBack(gl::Fbo &source, int64_t frame)
     {
+        if (!mSetup.readBack) {
+            glFinish();
+            return;
+        }
         const GLuint buffer = mPixelBuffers[mNextBuffer];
         mNextBuffer = (mNextBuffer + 1) % kReadBuffers;
         source.bindFramebuffer();
@@ -152,6 +157,7 @@ bool ShowRenderer::step(int64_t frame, bool draw)
     Impl &m = *mImpl;
     if (!m.mTimeline.update(frame, [&m] { return m.takeNext(); }))
         return false;
+    m.mNextFrame = frame + 1;
     const SceneTimeline &show = m.mTimeline.timeline();
     bindChannels(m.mImages, show.currentEntry().channelLayout);
     const FrameAction action = m.mTimeline.decide(frame);
@@ -189,6 +195,17 @@ bool ShowRenderer::step(int64_t frame, bool draw)
         m.mTimeline.switched(frame);
     }
     return true;
+}
+
+void ShowRenderer::waitForLoader()
+{
+    while (!mImpl->mLoader.finished() && mImpl->mLoader.pending() > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+}
+
+int64_t ShowRenderer::nextFrame() const
+{
+    return mImpl->mNextFrame;
 }
 
 void ShowRenderer::collect(const Sink &sink, bool all)

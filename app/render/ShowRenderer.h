@@ -22,6 +22,8 @@ class ShowRenderer {
     struct Setup {
         int width = 0, height = 0, fps = 0;
         lume::Vec4f date; // "iDate"
+        // Off: frames are drawn and finished but not read back (the benchmark's reference).
+        bool readBack = true;
     };
     // Throws std::runtime_error when the context, the images or the transition cannot be made.
     explicit ShowRenderer(const Setup &setup);
@@ -33,6 +35,10 @@ class ShowRenderer {
     // the show moves on (frames before the rendered range). Waits for the loader when the
     // frame needs the next scene. False once the show is over: that frame is not drawn.
     bool step(int64_t frame, bool draw);
+    // Waits until the loader has built every scene (benchmarks time frames without it).
+    void waitForLoader();
+    // The frame step() expects next.
+    int64_t nextFrame() const;
 
     // Hands the drawn frames whose pixels have arrived to `sink`, oldest first: RGBA8, rows
     // bottom-up, valid during the call. With `all`, waits for every frame drawn so far.

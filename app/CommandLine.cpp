@@ -40,12 +40,12 @@ std::string usageText()
     text += renderUsageText();
 #endif
     text += "\n"
-           "Without arguments, switches the primary display to 1920x1080 (else 1280x768, else\n"
-           "640x480), covers it with a borderless window and plays the show. Escape, closing the\n"
-           "window, Ctrl-C or SIGTERM end it early; the desktop mode is put back however it ends.\n"
-           "\n"
-           "  --help     print this text and end\n"
-           "  --version  print the player's version and end\n";
+            "Without arguments, switches the primary display to 1920x1080 (else 1280x768, else\n"
+            "640x480), covers it with a borderless window and plays the show. Escape, closing the\n"
+            "window, Ctrl-C or SIGTERM end it early; the desktop mode is put back however it ends.\n"
+            "\n"
+            "  --help     print this text and end\n"
+            "  --version  print the player's version and end\n";
 #if FRAGLUME_WITH_RENDER
     text += "\n"
             "--render writes the show (or the range --from to --to, in seconds) without a window:\n"

@@ -80,10 +80,21 @@ ChildRun runFraglume(const std::vector<std::string> &args, const std::function<v
     return run;
 }
 
+// This process's folder for the tests' output, removed when the tests end.
+fs::path processFolder()
+{
+    return fs::temp_directory_path() / ("fraglume-render-" + std::to_string(::getpid()));
+}
+
+struct RemoveOutput : ::testing::Environment {
+    void TearDown() override { fs::remove_all(processFolder()); }
+};
+const auto *const sRemoveOutput = ::testing::AddGlobalTestEnvironment(new RemoveOutput);
+
 // A fresh folder for one test's output.
 fs::path outputFolder(const std::string &name)
 {
-    const fs::path folder = fs::temp_directory_path() / ("fraglume-render-" + std::to_string(::getpid())) / name;
+    const fs::path folder = processFolder() / name;
     fs::remove_all(folder);
     fs::create_directories(folder);
     return folder;
@@ -191,10 +202,11 @@ TEST_F(RenderedRange, TheSceneSwitchesOnTheFrameTheTimelineSaysAndTheWipeFollows
         for (int y = 0; y < kHeight; ++y) {
             const double w = wipeWeight(t, y);
             // Replaced rows are the fade buffer's black; untouched rows still show the mosaic.
-            if (w > 0.99)
+            if (w > 0.99) {
                 ASSERT_LT(rowMean(frame, y), 4.0) << "frame " << index << " t " << t << " row " << y;
-            else if (w < 0.01)
+            } else if (w < 0.01) {
                 ASSERT_GT(rowMean(frame, y), 20.0) << "frame " << index << " t " << t << " row " << y;
+            }
         }
     }
 }

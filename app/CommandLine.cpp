@@ -25,6 +25,10 @@ CommandLine parseCommandLine(const std::vector<std::string> &args)
         result.mode = CommandLine::Mode::Help;
     else if (first == "--version")
         result.mode = CommandLine::Mode::Version;
+#if FRAGLUME_WITH_RENDER
+    else if (first == "--render")
+        return {CommandLine::Mode::Render, parseRenderOptions({args.begin() + 1, args.end()})};
+#endif
     else if (first.rfind("-", 0) == 0)
         throw CommandLineError{"unknown option '" + first + "' (try --help)"};
     else
@@ -36,18 +40,29 @@ CommandLine parseCommandLine(const std::vector<std::string> &args)
 
 std::string usageText()
 {
-    return "Usage: fraglume [--help | --version]\n"
-           "       fraglume --scene FILE|ID [--layout N] [--size WxH] [--time S]\n"
-           "\n"
-           "Without arguments, switches the primary display to 1920x1080 (else 1280x768, else\n"
-           "640x480), covers it with a borderless window and plays the show. Escape, closing the\n"
-           "window, Ctrl-C or SIGTERM end it early; the desktop mode is put back however it ends.\n"
-           "\n"
-           "  --help     print this text and end\n"
-           "  --version  print the player's version and end\n"
-           "  --scene    play one scene file in a window, rebuilt on every save (or a show scene\n"
-           "             by id); --layout picks the channel images (0-10), --size the window,\n"
-           "             --time the scene time to start at\n";
+    std::string text = "Usage: fraglume [--help | --version]\n"
+                       "       fraglume --scene FILE|ID [--layout N] [--size WxH] [--time S]\n";
+#if FRAGLUME_WITH_RENDER
+    text += renderUsageText();
+#endif
+    text += "\n"
+            "Without arguments, switches the primary display to 1920x1080 (else 1280x768, else\n"
+            "640x480), covers it with a borderless window and plays the show. Escape, closing the\n"
+            "window, Ctrl-C or SIGTERM end it early; the desktop mode is put back however it ends.\n"
+            "\n"
+            "  --help     print this text and end\n"
+            "  --version  print the player's version and end\n"
+            "  --scene    play one scene file in a window, rebuilt on every save (or a show scene\n"
+            "             by id); --layout picks the channel images (0-10), --size the window,\n"
+            "             --time the scene time to start at\n";
+#if FRAGLUME_WITH_RENDER
+    text += "\n"
+            "--render writes the show (or the range --from to --to, in seconds) without a window:\n"
+            "OUT is an H.264 video with the soundtrack (.mp4, or Matroska for .mkv; --crf 0-51\n"
+            "sets the quality, 18 by default), --frames DIR a numbered PNG sequence instead.\n"
+            "Defaults: --size 1920x1080 --fps 60 --date 2000-01-01T00:00:00 (iDate).\n";
+#endif
+    return text;
 }
 
 std::string versionText()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/authoring/AuthoringOptions.h"
+#include "app/render/RenderOptions.h"
 
 #include <string>
 #include <vector>
@@ -10,10 +11,10 @@ namespace fraglume {
 // What the executable was asked to do. Without arguments it plays the show exactly as it
 // always has; the other modes answer on the console and end.
 struct CommandLine {
-    enum class Mode { Show, Help, Version, Scene };
+    enum class Mode { Show, Help, Version, Scene, Render };
     Mode mode = Mode::Show;
-    // Mode::Scene: what to author.
-    AuthoringOptions scene;
+    AuthoringOptions scene; // Mode::Scene: what to author
+    RenderOptions render;   // Mode::Render: the video or PNG sequence to write
 };
 
 // Reads the arguments after the program name. A bad command line throws

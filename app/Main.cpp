@@ -2,6 +2,9 @@
 // Options are read before anything starts, so a bad command line changes no display mode.
 #include "app/CommandLine.h"
 #include "app/FraglumeApp.h"
+#if FRAGLUME_WITH_RENDER
+#include "app/render/Render.h"
+#endif
 #include "framework/app/RendererGl.h"
 #ifdef LUME_HAS_AUTHORING
 #include "app/authoring/AuthoringApp.h"
@@ -32,6 +35,12 @@ int main(int argc, char **argv)
 #else
         std::fputs("fraglume: --scene is not part of this build\n", stderr);
         return fraglume::kBadCommandLineStatus;
+#endif
+    case CommandLine::Mode::Render:
+#if FRAGLUME_WITH_RENDER
+        return fraglume::runRender(options.render);
+#else
+        return 1; // not parsed in a build without the renderer
 #endif
     case CommandLine::Mode::Show:
         break;

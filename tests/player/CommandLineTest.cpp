@@ -35,6 +35,7 @@ TEST(CommandLine, ABadCommandLineIsRefusedWithTheOffendingWordInTheMessage)
     };
     const Case cases[] = {
         {{"--renderr"}, "--renderr"},
+        {{"--render-to", "x.mp4"}, "--render-to"},
         {{"-x"}, "-x"},
         {{"show.mp4"}, "show.mp4"},
         {{"--help", "--version"}, "--version"},

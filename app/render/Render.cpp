@@ -1,0 +1,240 @@
+#include "app/render/Render.h"
+
+#include "app/CommandLine.h"
+#include "app/Uniforms.h"
+#include "app/render/FrameTimeline.h"
+#include "app/render/FrameWriter.h"
+#include "app/render/Progress.h"
+#include "app/render/ShowRenderer.h"
+#include "audio/Mp3Decoder.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <mutex>
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+namespace fraglume {
+
+namespace {
+
+constexpr int kInterruptedStatus = 130;
+constexpr const char *kSoundtrack = "vell-short.mp3";
+
+volatile std::sig_atomic_t sInterrupted = 0;
+
+void onInterrupt(int)
+{
+    sInterrupted = 1;
+}
+
+// Ctrl-C and SIGTERM end the render between two frames. Installed before SDL starts, which
+// then leaves them alone.
+void catchInterrupts()
+{
+    struct sigaction action = {};
+    action.sa_handler = onInterrupt;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+// Encoding runs on a thread of its own, a few frames behind the renderer.
+class WriterThread {
+  public:
+    WriterThread(FrameWriter &writer, size_t frameBytes) : mWriter(writer)
+    {
+        for (auto &slot : mSlots)
+            slot.pixels.resize(frameBytes);
+        mThread = std::thread([this] { run(); });
+    }
+
+    ~WriterThread() { stop(); }
+
+    // Copies the frame into a free slot, waiting for one. Rethrows the writer's failure.
+    void push(int64_t frame, const uint8_t *rgba)
+    {
+        std::unique_lock lock(mMutex);
+        mChanged.wait(lock, [this] { return mQueued < kDepth || mError; });
+        if (mError)
+            std::rethrow_exception(mError);
+        Slot &slot = mSlots[(mFirst + mQueued) % kDepth];
+        lock.unlock();
+        // Only this thread fills the slot behind the queue; the writer does not look at it yet.
+        std::memcpy(slot.pixels.data(), rgba, slot.pixels.size());
+        slot.frame = frame;
+        lock.lock();
+        ++mQueued;
+        mChanged.notify_all();
+    }
+
+    // Waits until every frame is written, then completes the output.
+    void finish()
+    {
+        stop();
+        if (mError)
+            std::rethrow_exception(mError);
+        mWriter.finish();
+    }
+
+  private:
+    static constexpr int kDepth = 4;
+    struct Slot {
+        int64_t frame = 0;
+        std::vector<uint8_t> pixels;
+    };
+
+    void stop()
+    {
+        {
+            std::lock_guard lock(mMutex);
+            mClosing = true;
+        }
+        mChanged.notify_all();
+        if (mThread.joinable())
+            mThread.join();
+    }
+
+    void run()
+    {
+        std::unique_lock lock(mMutex);
+        for (;;) {
+            mChanged.wait(lock, [this] { return mQueued > 0 || mClosing; });
+            if (mQueued == 0 || mError)
+                return;
+            Slot &slot = mSlots[mFirst];
+            lock.unlock();
+            try {
+                mWriter.write(slot.frame, slot.pixels.data());
+            } catch (...) {
+                lock.lock();
+                mError = std::current_exception();
+                mChanged.notify_all();
+                return;
+            }
+            lock.lock();
+            mFirst = (mFirst + 1) % kDepth;
+            --mQueued;
+            mChanged.notify_all();
+        }
+    }
+
+    FrameWriter &mWriter;
+    Slot mSlots[kDepth];
+    int mFirst = 0, mQueued = 0;
+    bool mClosing = false;
+    std::exception_ptr mError;
+    std::mutex mMutex;
+    std::condition_variable mChanged;
+    std::thread mThread;
+};
+
+std::string seconds(double s)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f s", s);
+    return text;
+}
+
+} // namespace
+
+Soundtrack loadSoundtrack(int64_t first, int64_t count, int fps)
+{
+    Soundtrack sound;
+    lume::audio::Mp3Decoder decoder;
+    if (decoder.open(kSoundtrack) != lume::audio::Result::Ok) {
+        std::fprintf(stderr, "fraglume: no %s in the working folder: the video has no sound\n", kSoundtrack);
+        return sound;
+    }
+    sound.sampleRate = decoder.sampleRate();
+    const int64_t begin = first * sound.sampleRate / fps;
+    const int64_t length = (first + count) * sound.sampleRate / fps - begin;
+    std::vector<int16_t> skipped(size_t(sound.sampleRate) * 2);
+    for (int64_t left = begin; left > 0;) {
+        const int got = decoder.read(skipped.data(), int(std::min<int64_t>(left, sound.sampleRate)));
+        if (got <= 0)
+            break;
+        left -= got;
+    }
+    // Past the music's end the video is silent, but just as long.
+    sound.samples.assign(size_t(length) * 2, 0);
+    for (int64_t done = 0; done < length;) {
+        const int got = decoder.read(&sound.samples[size_t(done) * 2], int(std::min<int64_t>(length - done, 65536)));
+        if (got <= 0)
+            break;
+        done += got;
+    }
+    return sound;
+}
+
+bool renderRange(ShowRenderer &renderer, FrameWriter &writer, const FrameRange &range, size_t frameBytes,
+                 const std::function<void()> &frameDone, const std::function<bool()> &stop)
+{
+    WriterThread encoder(writer, frameBytes);
+    auto sink = [&](int64_t frame, const uint8_t *rgba) {
+        encoder.push(frame, rgba);
+        frameDone();
+    };
+    const int64_t end = range.first + range.count;
+    for (int64_t frame = renderer.nextFrame(); frame < end; ++frame) {
+        if (stop())
+            return false;
+        if (!renderer.step(frame, frame >= range.first))
+            break;
+        renderer.collect(sink, false);
+    }
+    renderer.collect(sink, true);
+    encoder.finish();
+    return true;
+}
+
+int runRender(const RenderOptions &options)
+{
+    const std::string &target = options.output.empty() ? options.framesDir : options.output;
+    const int64_t showFrames = showFrameCount(options.fps);
+    const FrameRange range = frameRange(options.fps, options.from, options.to, showFrames);
+    if (range.count == 0) {
+        std::fprintf(stderr, "fraglume: --from %s is at or past the end of the show (%s at %d fps)\n",
+                     seconds(options.from).c_str(), seconds(double(showFrames) / options.fps).c_str(), options.fps);
+        return kBadCommandLineStatus;
+    }
+    catchInterrupts();
+    try {
+        std::unique_ptr<FrameWriter> writer;
+        if (options.output.empty())
+            writer = makePngSequenceWriter(options.framesDir, options.width, options.height);
+        else
+            writer = makeVideoWriter(options.output, options.width, options.height, options.fps, options.crf,
+                                     loadSoundtrack(range.first, range.count, options.fps));
+
+        ShowRenderer::Setup setup;
+        setup.width = options.width;
+        setup.height = options.height;
+        setup.fps = options.fps;
+        setup.date = dateUniform(std::chrono::sys_seconds{std::chrono::seconds{options.date}});
+        ShowRenderer renderer(setup);
+        Progress progress(range.count, stderr);
+        const bool complete = renderRange(
+            renderer, *writer, range, size_t(options.width) * size_t(options.height) * 4,
+            [&progress] { progress.frameDone(); }, [] { return sInterrupted != 0; });
+        if (!complete) {
+            std::fputc('\n', stderr);
+            std::fprintf(stderr, "fraglume: render interrupted; %s\n",
+                         options.output.empty() ? ("the frames finished so far are in '" + target + "'").c_str()
+                                                : ("nothing written to '" + target + "'").c_str());
+            return kInterruptedStatus;
+        }
+        progress.finish();
+        return 0;
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "fraglume: %s\n", error.what());
+        return 1;
+    }
+}
+
+} // namespace fraglume

@@ -1,0 +1,22 @@
+# The offline renderer (fraglume --render): the show drawn headless frame by frame and encoded
+# through FFmpeg's libraries. Linux only; its command line is parsed in fraglume_player.
+# Included by the executable, the render tests and the render benchmark.
+if(NOT TARGET fraglume_render)
+  include(${CMAKE_CURRENT_LIST_DIR}/../PlayerLibrary.cmake)
+  pkg_check_modules(FFMPEG REQUIRED IMPORTED_TARGET GLOBAL libavformat libavcodec libswscale libswresample libavutil)
+  add_library(fraglume_render STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/FrameTimeline.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OutputFolder.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PngSequenceWriter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Progress.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Render.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ShowRenderer.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/VideoWriter.cpp
+    # The contact sheet's PNG writer: the PNG sequence shares its format with the sheet.
+    ${PROJECT_SOURCE_DIR}/tools/contact-sheet/PngFile.cpp
+  )
+  target_include_directories(fraglume_render PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(fraglume_render
+    PUBLIC fraglume_player
+    PRIVATE lume_test_gl lume_audio PNG::PNG PkgConfig::FFMPEG)
+endif()

@@ -13,22 +13,26 @@ CommandLine parseCommandLine(const std::vector<std::string> &args)
     CommandLine result;
     if (args.empty())
         return result;
-    // --help and --version stand alone: anything beside them is more likely a typo than a
-    // request, and answering it silently would hide that.
     const std::string &first = args.front();
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (first == "--scene") {
         result.mode = CommandLine::Mode::Scene;
-        result.scene = parseAuthoringOptions({args.begin() + 1, args.end()});
+        result.scene = parseAuthoringOptions(rest);
         return result;
     }
+#if FRAGLUME_WITH_RENDER
+    if (first == "--render") {
+        result.mode = CommandLine::Mode::Render;
+        result.render = parseRenderOptions(rest);
+        return result;
+    }
+#endif
+    // --help and --version stand alone: anything beside them is more likely a typo than a
+    // request, and answering it silently would hide that.
     if (first == "--help" || first == "-h")
         result.mode = CommandLine::Mode::Help;
     else if (first == "--version")
         result.mode = CommandLine::Mode::Version;
-#if FRAGLUME_WITH_RENDER
-    else if (first == "--render")
-        return {CommandLine::Mode::Render, parseRenderOptions({args.begin() + 1, args.end()})};
-#endif
     else if (first.rfind("-", 0) == 0)
         throw CommandLineError{"unknown option '" + first + "' (try --help)"};
     else

@@ -7,6 +7,7 @@
 #include "framework/app/Resources.h"
 #include "framework/app/incbin/ResourceTable.h"
 
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -31,12 +32,25 @@ std::string textUpToZero(const uint8_t *data, size_t size)
     return std::string(reinterpret_cast<const char *>(data), zero ? static_cast<const uint8_t *>(zero) - data : size);
 }
 
+// Type names match without regard to ASCII case (as on Windows); nothing else is folded.
+bool sameTypeName(const std::string &asked, const std::string &listed)
+{
+    if (asked.size() != listed.size())
+        return false;
+    for (size_t i = 0; i < asked.size(); ++i) {
+        unsigned char a = static_cast<unsigned char>(asked[i]), b = static_cast<unsigned char>(listed[i]);
+        if (a != b && !(std::isalpha(a) && a < 0x80 && (a ^ 0x20) == b))
+            return false;
+    }
+    return true;
+}
+
 void fuzzLookup(int id, const std::string &type)
 {
     using namespace lume;
     const app::ResourceEntry *expected = nullptr;
     for (const app::ResourceEntry &entry : app::resourceTable())
-        if (entry.id == id && type == entry.type)
+        if (entry.id == id && sameTypeName(type, entry.type))
             expected = &entry;
 
     try {

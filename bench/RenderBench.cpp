@@ -9,6 +9,7 @@
 #include "app/Uniforms.h"
 #include "app/render/FrameTimeline.h"
 #include "app/render/Render.h"
+#include "app/render/RenderOptions.h"
 #include "app/render/ShowRenderer.h"
 
 #include <algorithm>
@@ -87,10 +88,10 @@ void render(const FrameRange &range, const Soundtrack &sound, const std::string 
 {
     ShowRenderer renderer(setup(true));
     preRoll(renderer, range);
-    std::unique_ptr<FrameWriter> writer = makeVideoWriter(path, kWidth, kHeight, kFps, 18, sound);
+    std::unique_ptr<FrameWriter> writer = makeVideoWriter(path, kWidth, kHeight, kFps, RenderOptions{}.crf, sound);
     const Timer timer;
     renderRange(
-        renderer, *writer, range, size_t(kWidth) * kHeight * 4, [] {}, [] { return false; });
+        renderer, *writer, range, kWidth, kHeight, [] {}, [] { return false; });
     timer.keepBest(best);
     std::filesystem::remove(path);
 }

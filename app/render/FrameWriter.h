@@ -7,16 +7,23 @@
 
 namespace fraglume {
 
-// Where rendered frames go. Frames arrive in order, each as RGBA8 pixels with the rows
-// bottom-up, as GL reads them. Output is written under a temporary name and only appears
-// under the requested one at finish(): a writer destroyed before that (an error, Ctrl-C)
-// removes what it wrote, so a truncated file never carries the requested name. Constructors
-// and calls throw std::runtime_error with a one-line message.
+// How a frame's pixels reach a writer.
+enum class FramePixels {
+    Rgba,   // RGBA8, rows bottom-up, as GL reads them
+    Yuv420, // yuv420p planes as rgbaToYuv420() makes them (Yuv420.h)
+};
+
+// Where rendered frames go. Frames arrive in order, laid out as pixels() asks. Output is
+// written under a temporary name and only appears under the requested one at finish(): a
+// writer destroyed before that (an error, Ctrl-C) removes what it wrote, so a truncated file
+// never carries the requested name. Constructors and calls throw std::runtime_error with a
+// one-line message.
 class FrameWriter {
   public:
     virtual ~FrameWriter() = default;
+    virtual FramePixels pixels() const = 0;
     // `frame` is the show's frame number (t = frame / fps).
-    virtual void write(int64_t frame, const uint8_t *rgba) = 0;
+    virtual void write(int64_t frame, const uint8_t *pixels) = 0;
     virtual void finish() = 0;
 };
 
@@ -31,7 +38,7 @@ struct Soundtrack {
 // does not exist but its parent does. Each file appears whole: written aside, then renamed.
 std::unique_ptr<FrameWriter> makePngSequenceWriter(const std::string &folder, int width, int height);
 
-// H.264 (libx264, yuv420p, constant quality `crf`) in MP4, or Matroska for a .mkv name, with
+// H.264 (libx264, yuv420p, BT.709, constant quality `crf`) in MP4, or Matroska for a .mkv name, with
 // the soundtrack as an AAC stream when it has samples.
 std::unique_ptr<FrameWriter> makeVideoWriter(const std::string &path, int width, int height, int fps, int crf,
                                              const Soundtrack &sound);

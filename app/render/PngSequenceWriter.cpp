@@ -33,6 +33,8 @@ class PngSequenceWriter : public FrameWriter {
             std::filesystem::remove(mPartial, ignored);
     }
 
+    FramePixels pixels() const override { return FramePixels::Rgba; }
+
     void write(int64_t frame, const uint8_t *rgba) override
     {
         const int w = mPicture.width, h = mPicture.height;

@@ -19,11 +19,11 @@ int runRender(const RenderOptions &options);
 class ShowRenderer;
 
 // The render loop: steps `renderer` on from its next frame to the end of `range`, and hands
-// the frames inside the range to `writer` on an encoding thread of its own, which overlaps
-// with drawing. `frameDone` is called for each frame handed on; `stop` is asked before each
+// the frames inside the range (`width` x `height`) to `writer` on an encoding thread of its
+// own, which overlaps with drawing. `frameDone` is called for each frame handed on; `stop` is asked before each
 // frame. Returns true when every frame was written and the writer finished; false when
 // stopped (the writer is left unfinished). Throws what the renderer or writer throw.
-bool renderRange(ShowRenderer &renderer, FrameWriter &writer, const FrameRange &range, size_t frameBytes,
+bool renderRange(ShowRenderer &renderer, FrameWriter &writer, const FrameRange &range, int width, int height,
                  const std::function<void()> &frameDone, const std::function<bool()> &stop);
 
 // The soundtrack ("vell-short.mp3" in the working folder) from the instant of frame `first`

@@ -19,7 +19,7 @@ struct RenderOptions {
     // "iDate" for every frame, seconds since the epoch (UTC). Fixed by default so that two
     // renders of the same range give the same frames.
     long long date = 946684800; // 2000-01-01T00:00:00
-    int crf = 18;
+    int crf = 16;
 };
 
 // Reads the arguments after "--render". Throws CommandLineError (app/CommandLine.h) with a

@@ -84,10 +84,19 @@ DecodedVideo decodeVideo(const std::string &path)
                 out.audioSamples += d.frame->nb_samples;
                 continue;
             }
-            if (!d.scale)
+            if (!d.scale) {
                 d.scale =
                     sws_getContext(d.frame->width, d.frame->height, AVPixelFormat(d.frame->format), d.frame->width,
-                                   d.frame->height, AV_PIX_FMT_RGB24, SWS_BICUBIC, nullptr, nullptr, nullptr);
+                                   d.frame->height, AV_PIX_FMT_RGB24, SWS_BICUBIC | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INT,
+                                   nullptr, nullptr, nullptr);
+                // Colours as the stream is tagged, as a player shows them, rounded accurately
+                // so that the decoder adds no error of its own to the comparisons.
+                const int space = d.frame->colorspace == AVCOL_SPC_BT709 ? SWS_CS_ITU709 : SWS_CS_DEFAULT;
+                sws_setColorspaceDetails(d.scale, sws_getCoefficients(space), d.frame->color_range == AVCOL_RANGE_JPEG,
+                                         sws_getCoefficients(SWS_CS_DEFAULT), 1, 0, 1 << 16, 1 << 16);
+                out.colorSpace = av_color_space_name(d.frame->colorspace);
+                out.colorRange = av_color_range_name(d.frame->color_range);
+            }
             std::vector<uint8_t> rgb(size_t(d.frame->width) * size_t(d.frame->height) * 3);
             uint8_t *dst[1] = {rgb.data()};
             const int dstStride[1] = {d.frame->width * 3};

@@ -12,7 +12,8 @@ struct DecodedVideo {
     int width = 0, height = 0;
     int rateNum = 0, rateDen = 0;             // the stream's frame rate
     double videoDuration = 0.0;               // seconds, from the frames' timestamps
-    std::vector<std::vector<uint8_t>> frames; // RGB24, rows top-down
+    std::string colorSpace, colorRange;       // the frames' tags, as FFmpeg names them
+    std::vector<std::vector<uint8_t>> frames; // RGB24, rows top-down, converted as tagged
     bool hasAudio = false;
     std::string audioCodec;
     int sampleRate = 0;

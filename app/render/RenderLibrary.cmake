@@ -17,7 +17,7 @@ if(NOT TARGET fraglume_render)
     ${PROJECT_SOURCE_DIR}/tools/contact-sheet/PngFile.cpp
   )
   # The colour conversion runs on the render thread for every frame: let the compiler turn
-  # its loops into vector code (with an AVX2 version picked at run time, see Yuv420.cpp).
+  # its loops into vector code (with an AVX2 build picked at run time, see Yuv420.cpp).
   set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/Yuv420.cpp PROPERTIES COMPILE_OPTIONS -ftree-vectorize)
   target_include_directories(fraglume_render PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(fraglume_render

@@ -37,12 +37,8 @@ inline uint8_t chroma(int wr, int wg, int wb, int r, int g, int b)
     return uint8_t(((128 << (kShift + 2)) + (1 << (kShift + 1)) + wr * r + wg * g + wb * b) >> (kShift + 2));
 }
 
-} // namespace
-
-// Runs for every frame on the render thread; an AVX2 build of it halves its time where the
-// processor has AVX2, picked when the program loads.
-__attribute__((target_clones("avx2", "default"))) void rgbaToYuv420(const uint8_t *rgba, int width, int height,
-                                                                 uint8_t *planes)
+// The conversion itself, built twice below: for any x86-64 and for AVX2.
+__attribute__((always_inline)) inline void convert(const uint8_t *rgba, int width, int height, uint8_t *planes)
 {
     const size_t w = size_t(width), rowBytes = w * 4;
     uint8_t *yPlane = planes;
@@ -69,6 +65,27 @@ __attribute__((target_clones("avx2", "default"))) void rgbaToYuv420(const uint8_
             cr[x] = chroma(kCrR, kCrG, kCrB, r, g, bl);
         }
     }
+}
+
+void convertPortable(const uint8_t *rgba, int width, int height, uint8_t *planes)
+{
+    convert(rgba, width, height, planes);
+}
+
+__attribute__((target("avx2"))) void convertAvx2(const uint8_t *rgba, int width, int height, uint8_t *planes)
+{
+    convert(rgba, width, height, planes);
+}
+
+} // namespace
+
+// Runs for every frame on the render thread; the AVX2 build halves its time where the
+// processor has AVX2. Chosen here rather than by an ifunc (target_clones), whose resolver
+// runs before the sanitizers' runtimes are up and crashed the ThreadSanitizer build.
+void rgbaToYuv420(const uint8_t *rgba, int width, int height, uint8_t *planes)
+{
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    (avx2 ? convertAvx2 : convertPortable)(rgba, width, height, planes);
 }
 
 } // namespace fraglume

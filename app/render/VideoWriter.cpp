@@ -31,7 +31,7 @@ constexpr int kAudioBitRate = 192000;
 // smaller than "ultrafast" alone.
 constexpr const char *kPreset = "ultrafast";
 constexpr const char *kX264Params = "bframes=3";
-static int kEncoderThreads = getenv("ETHREADS") ? atoi(getenv("ETHREADS")) : 1;
+constexpr int kEncoderThreads = 1;
 
 std::string errorText(int code)
 {
@@ -135,7 +135,7 @@ class VideoWriter : public FrameWriter {
         if (mFormat->oformat->flags & AVFMT_GLOBALHEADER)
             mVideoCodec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
         av_opt_set(mVideoCodec->priv_data, "preset", kPreset, 0);
-        av_opt_set(mVideoCodec->priv_data, "x264-params", getenv("X264P") ? getenv("X264P") : kX264Params, 0);
+        av_opt_set(mVideoCodec->priv_data, "x264-params", kX264Params, 0);
         mVideoCodec->thread_count = kEncoderThreads;
         av_opt_set(mVideoCodec->priv_data, "crf", std::to_string(crf).c_str(), 0);
         check(avcodec_open2(mVideoCodec, h264, nullptr), "H.264 encoder");

@@ -88,12 +88,13 @@ void AppImplBasic::runLoop()
         const bool validRate = mFrameRate > 0.0f && std::isfinite(mFrameRate);
         if (validRate)
             mNextFrameTime = FramePacing::nextFrameTime(mNextFrameTime, now, 1.0 / mFrameRate);
-        if (validRate && mFrameRateEnabled && mNextFrameTime > now) {
+        // Every frame handles what is already queued, paced or not: a period shorter than the
+        // event wait's margin (500 fps) leaves no time to wait for events, and a frame that
+        // finishes early would otherwise sleep through all of its input.
+        pumpEvents();
+        checkQuitRequest();
+        if (validRate && mFrameRateEnabled && !mShouldQuit)
             waitUntil(mNextFrameTime);
-        } else {
-            pumpEvents();
-            checkQuitRequest();
-        }
     }
 }
 
@@ -111,9 +112,6 @@ void AppImplBasic::checkQuitRequest()
 void AppImplBasic::waitUntil(double due)
 {
     if (due - now() < 1e-7)
-        return;
-    checkQuitRequest();
-    if (mShouldQuit)
         return;
     // Input stays live while the loop idles (Escape is handled inside the wait): wait for
     // events until just before the due time...

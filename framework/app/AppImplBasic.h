@@ -98,8 +98,8 @@ class AppImplBasic {
 
   private:
     void runLoop();
-    // Until `due`: events dispatched as they come, then the precise sleep. Returns early
-    // once quit has been asked for.
+    // Until `due` (the frame's queued events already pumped): events dispatched as they
+    // come, then the precise sleep. Returns early once quit has been asked for.
     void waitUntil(double due);
     void checkQuitRequest();
 

@@ -11,6 +11,7 @@
 #include "framework/app/Window.h"
 #include "framework/app/WindowImpl.h"
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -115,6 +116,10 @@ class FakeAppImpl : public AppImplBasic {
     // What quitRequested answers: a signal or the session ending, from outside.
     bool externalQuit = false;
 
+    // Input that reaches the queue at `time` on the loop's clock: a pump or an event wait
+    // dispatches it from then on, the precise sleep never does.
+    void arriveAt(double time, std::function<void()> dispatch) { mArrivals.push_back({time, std::move(dispatch)}); }
+
   protected:
     std::unique_ptr<WindowImpl> createWindowImpl(const WindowFormat &format, const RendererRef &) override
     {
@@ -125,6 +130,7 @@ class FakeAppImpl : public AppImplBasic {
     void pumpEvents() override
     {
         ++mRecord->pumps;
+        dispatchArrived();
         if (onPump)
             onPump();
     }
@@ -132,6 +138,14 @@ class FakeAppImpl : public AppImplBasic {
     {
         mRecord->eventWaitDeadlines.push_back(deadline);
         beginWait();
+        // A wait returns as soon as something arrives before its deadline.
+        for (const Arrival &a : mArrivals) {
+            if (a.time < deadline) {
+                advanceTo(std::max(a.time, now()));
+                dispatchArrived();
+                return;
+            }
+        }
         advanceTo(deadline);
     }
     void sleepUntil(double deadline) override
@@ -145,6 +159,25 @@ class FakeAppImpl : public AppImplBasic {
     bool quitRequested() const override { return externalQuit; }
 
   private:
+    struct Arrival {
+        double time;
+        std::function<void()> dispatch;
+    };
+
+    void dispatchArrived()
+    {
+        std::vector<Arrival> due;
+        for (auto it = mArrivals.begin(); it != mArrivals.end();) {
+            if (it->time <= now()) {
+                due.push_back(std::move(*it));
+                it = mArrivals.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        for (Arrival &a : due)
+            a.dispatch();
+    }
     void beginWait()
     {
         if (mWaiting)
@@ -164,6 +197,7 @@ class FakeAppImpl : public AppImplBasic {
     LoopRecord *mRecord;
     bool mWaiting = false;
     double mWaitStart = 0.0;
+    std::vector<Arrival> mArrivals;
 };
 
 class FakePlatform : public Platform {

@@ -220,7 +220,7 @@ TEST_F(WindowsPlayer, WithoutMediaFoundationTheShowPlaysSilentlyAndSaysWhy)
 {
     start(640, 480, kPlayer, kBuild, {}, {{"WINEDLLOVERRIDES", "mfplat=d;mfreadwrite=d"}});
     const XWindowId window = waitForWindow("FraglumeApp");
-    ASSERT_NE(window, 0u) << "status " << process->waitFor(5) << "\n" << unixLines(process->errors());
+    ASSERT_NE(window, 0u) << "status " << process->waitFor(5).value_or(-1) << "\n" << unixLines(process->errors());
     ASSERT_TRUE(pollScreen(isScene, 120)) << "no scene appeared\n" << unixLines(process->errors());
     pressKey(window, "Escape");
     EXPECT_EQ(process->waitFor(60), 0) << unixLines(process->errors());

@@ -59,6 +59,12 @@ std::string usageText()
             "  --scene    play one scene file in a window, rebuilt on every save (or a show scene\n"
             "             by id); --layout picks the channel images (0-10), --size the window,\n"
             "             --time the scene time to start at\n";
+#if !FRAGLUME_WITH_RENDER
+    // The Windows build: authoring and the offline renderer stand on Linux libraries (inotify,
+    // SDL2, FFmpeg) for now.
+    text += "\n"
+            "--scene and --render are in the Linux build only; this build plays the show.\n";
+#endif
 #if FRAGLUME_WITH_RENDER
     text += "\n"
             "--render writes the show (or the range --from to --to, in seconds) without a window:\n"

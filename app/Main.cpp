@@ -5,35 +5,36 @@
 #if FRAGLUME_WITH_RENDER
 #include "app/render/Render.h"
 #endif
+#include "framework/app/CommandLineOutput.h"
 #include "framework/app/RendererGl.h"
 #ifdef LUME_HAS_AUTHORING
 #include "app/authoring/AuthoringApp.h"
 #endif
 
-#include <cstdio>
-
 int main(int argc, char **argv)
 {
     using fraglume::CommandLine;
+    // Before anything is written: a windowed program's lines go to the console it was started from.
+    lume::app::attachStartingConsole();
     CommandLine options;
     try {
         options = fraglume::parseCommandLine({argv + (argc > 0 ? 1 : 0), argv + argc});
     } catch (const fraglume::CommandLineError &error) {
-        std::fprintf(stderr, "fraglume: %s\n", error.message.c_str());
+        lume::app::showCommandLineRefusal("fraglume: " + error.message);
         return fraglume::kBadCommandLineStatus;
     }
     switch (options.mode) {
     case CommandLine::Mode::Help:
-        std::fputs(fraglume::usageText().c_str(), stdout);
+        lume::app::printCommandLineAnswer(fraglume::usageText());
         return 0;
     case CommandLine::Mode::Version:
-        std::fputs(fraglume::versionText().c_str(), stdout);
+        lume::app::printCommandLineAnswer(fraglume::versionText());
         return 0;
     case CommandLine::Mode::Scene:
 #ifdef LUME_HAS_AUTHORING
         return fraglume::runAuthoring(options.scene);
 #else
-        std::fputs("fraglume: --scene is not part of this build\n", stderr);
+        lume::app::showCommandLineRefusal("fraglume: --scene is not part of this build (Linux only)");
         return fraglume::kBadCommandLineStatus;
 #endif
     case CommandLine::Mode::Render:

@@ -2,6 +2,7 @@
 #include "app/FraglumeApp.h"
 
 #include "audio/Channel.h"
+#include "audio/Mp3Decoder.h"
 #include "audio/Sound.h"
 #include "audio/System.h"
 
@@ -46,7 +47,12 @@ void FraglumeApp::playMusic(const std::filesystem::path &path)
         return;
     if (sMusicChannel)
         stopMusic();
-    sMusicSystem->createStream(path.string(), &sMusicSound);
+    const audio::Result result = sMusicSystem->createStream(path.string(), &sMusicSound);
+    // The soundtrack is there but the system cannot decode it at all (Windows without Media
+    // Foundation): unlike a missing file, this is worth a line, since nothing else would tell.
+    if (result == audio::Result::NoDecoder)
+        console() << "The music is off: " << audio::Mp3Decoder::missingDecoder() << "; the show runs silently."
+                  << std::endl;
     if (!sMusicSound)
         return;
     sMusicSystem->playSound(sMusicSound, false, &sMusicChannel);

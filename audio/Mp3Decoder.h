@@ -24,7 +24,8 @@ class Mp3Decoder {
     Mp3Decoder(const Mp3Decoder &) = delete;
     Mp3Decoder &operator=(const Mp3Decoder &) = delete;
 
-    // Opens the file and checks that it decodes: FileNotFound, FileBad or Format on failure.
+    // Opens the file and checks that it decodes: FileNotFound, FileBad or Format on failure,
+    // NoDecoder when the system cannot decode MP3 at all.
     // Scans the whole file once so that the length is exact, not estimated from the bit rate.
     Result open(const std::string &path);
 
@@ -38,6 +39,10 @@ class Mp3Decoder {
 
     // Back to the first frame, for playing the stream again.
     bool rewind(); // backend
+
+    // Why this system cannot decode MP3 at all, as a short clause naming what is missing (a
+    // system library the backend loads at run time), or empty when it can.
+    static std::string missingDecoder(); // backend
 
   private:
     struct Impl; // the decoding library's state

@@ -13,6 +13,7 @@ const char *resultText(Result result)
     case Result::FileNotFound: return "file not found";
     case Result::FileBad: return "not a readable file";
     case Result::Format: return "not a decodable MP3 stream";
+    case Result::NoDecoder: return "no MP3 decoder on this system";
     case Result::NoChannel: return "no free channel";
     case Result::Output: return "no audio output device";
     }

@@ -14,6 +14,7 @@ enum class Result {
     FileNotFound,  // nothing at that path
     FileBad,       // something at that path, but not a readable regular file (a directory)
     Format,        // a readable file that holds no MPEG audio the decoder can read
+    NoDecoder,     // the system has no MP3 decoder at all (Mp3Decoder::missingDecoder says why)
     NoChannel,     // as many channels as init() allowed are already playing
     Output,        // no output device could be opened, not even the silent one
 };

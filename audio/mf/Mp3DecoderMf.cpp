@@ -3,18 +3,19 @@
 // file's rate), delivered as stereo 16-bit. The source reader is used rather than ACM because
 // it gives exactly the stream's own frames (ACM pads each end with about 2,000 silent frames).
 // Left out: streams without an end (the whole file is decoded once to measure it) and tags.
+// Media Foundation's functions come from MediaFoundationMf (loaded at run time); its
+// interfaces are called through their objects as usual.
 #include "audio/Mp3Decoder.h"
+
+#include "audio/mf/MediaFoundationMf.h"
 
 #include <cstring>
 #include <filesystem>
 #include <vector>
 
-// windows.h first: the headers below rely on its declarations.
 #include <windows.h>
 
 #include <mfapi.h>
-#include <mfidl.h>
-#include <mfreadwrite.h>
 
 namespace lume::audio {
 
@@ -56,7 +57,7 @@ struct Mp3Decoder::Impl {
     {
         release(reader);
         if (started)
-            MFShutdown();
+            mf::mediaFoundation()->shutdown();
     }
 
     // Decodes the next sample into `pending`; false at the end of the stream or on an error.
@@ -121,17 +122,25 @@ bool Mp3Decoder::Impl::decodeMore()
     return false;
 }
 
+std::string Mp3Decoder::missingDecoder()
+{
+    return mf::mediaFoundationProblem();
+}
+
 Result Mp3Decoder::openFile(const std::string &path)
 {
+    const mf::MediaFoundation *mf = mf::mediaFoundation();
+    if (!mf)
+        return Result::NoDecoder;
     enterCom();
     auto impl = std::make_unique<Impl>();
-    if (FAILED(MFStartup(MF_VERSION, MFSTARTUP_LITE)))
+    if (FAILED(mf->startup(MF_VERSION, MFSTARTUP_LITE)))
         return Result::Format;
     impl->started = true;
 
     // The path is UTF-8; the system takes it as UTF-16, never through the ANSI code page.
     std::wstring wide = std::filesystem::path(std::u8string(path.begin(), path.end())).wstring();
-    HRESULT hr = MFCreateSourceReaderFromURL(wide.c_str(), nullptr, &impl->reader);
+    HRESULT hr = mf->createSourceReaderFromUrl(wide.c_str(), nullptr, &impl->reader);
     if (FAILED(hr)) {
         bool unreadable = hr == HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED) ||
                           hr == HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION) ||
@@ -145,7 +154,7 @@ Result Mp3Decoder::openFile(const std::string &path)
 
     // Ask for 16-bit PCM at the file's own rate and channel count; mono is widened on read.
     IMFMediaType *wanted = nullptr;
-    if (FAILED(MFCreateMediaType(&wanted)))
+    if (FAILED(mf->createMediaType(&wanted)))
         return Result::Format;
     wanted->SetGUID(MF_MT_MAJOR_TYPE, MFMediaType_Audio);
     wanted->SetGUID(MF_MT_SUBTYPE, MFAudioFormat_PCM);

@@ -191,11 +191,12 @@ TEST(BackendMsw, ThePlayersWindowIsABorderlessPopUpOfTheFrameworksClassAtTheOrig
 
 TEST(BackendMsw, KeysCarryWindowsCodesAndTheSideOfTheirModifier)
 {
-    // Posted key messages do not change the system's keyboard state, so Shift+A types 'a'
-    // here; the characters are KeyTranslationMswTest's.
+    // Posted key messages do not change the system's keyboard state: the script sets it as
+    // both Shift keys held, which the backend asks when one comes up (the characters are
+    // KeyTranslationMswTest's).
     const std::vector<std::string> expected = {
         "keyDown code 303 native 16 char 0 mods 0x8", // right Shift
-        "keyDown code 97 native 65 char 97 mods 0x8", // Shift+A
+        "keyDown code 97 native 65 char 65 mods 0x8", // Shift+A
         "keyDown code 304 native 16 char 0 mods 0x8", // left Shift while right is held
         "keyUp code 303 native 16 char 0 mods 0x8",   // right Shift up: still the right side
         "keyUp code 304 native 16 char 0 mods 0",
@@ -203,6 +204,9 @@ TEST(BackendMsw, KeysCarryWindowsCodesAndTheSideOfTheirModifier)
         "keyUp code 307 native 18 char 0 mods 0",      "keyDown code 27 native 27 char 27 mods 0",
     };
     const auto log = run(expected.size(), [](HWND w) {
+        BYTE shiftsHeld[256] = {};
+        shiftsHeld[VK_SHIFT] = shiftsHeld[VK_LSHIFT] = shiftsHeld[VK_RSHIFT] = 0x80;
+        SetKeyboardState(shiftsHeld);
         PostMessageW(w, WM_KEYDOWN, VK_SHIFT, keyData(0x36));
         PostMessageW(w, WM_KEYDOWN, 'A', keyData(0x1E));
         PostMessageW(w, WM_KEYDOWN, VK_SHIFT, keyData(0x2A));
@@ -211,6 +215,27 @@ TEST(BackendMsw, KeysCarryWindowsCodesAndTheSideOfTheirModifier)
         PostMessageW(w, WM_SYSKEYDOWN, VK_MENU, keyData(0x38, false, true) | (1 << 29));
         PostMessageW(w, WM_SYSKEYUP, VK_MENU, keyData(0x38, true, true));
         PostMessageW(w, WM_KEYDOWN, VK_ESCAPE, keyData(0x01));
+    });
+    EXPECT_EQ(log, expected);
+}
+
+// Windows sends one key-up when both Shift keys are released together: the other side must not
+// stay held (every later key would carry Shift until the focus changed).
+TEST(BackendMsw, BothShiftKeysReleasedTogetherComeUpFromOneKeyUp)
+{
+    const std::vector<std::string> expected = {
+        "keyDown code 304 native 16 char 0 mods 0x8", "keyDown code 303 native 16 char 0 mods 0x8",
+        "keyUp code 303 native 16 char 0 mods 0x8", // the one key-up Windows sends
+        "keyUp code 304 native 16 char 0 mods 0",   // the system says left Shift is up too
+        "keyDown code 97 native 65 char 97 mods 0", // A is plain
+    };
+    const auto log = run(expected.size(), [](HWND w) {
+        PostMessageW(w, WM_KEYDOWN, VK_SHIFT, keyData(0x2A));
+        PostMessageW(w, WM_KEYDOWN, VK_SHIFT, keyData(0x36));
+        PostMessageW(w, WM_KEYUP, VK_SHIFT, keyData(0x36, true));
+        BYTE nothingHeld[256] = {};
+        SetKeyboardState(nothingHeld);
+        PostMessageW(w, WM_KEYDOWN, 'A', keyData(0x1E));
     });
     EXPECT_EQ(log, expected);
 }

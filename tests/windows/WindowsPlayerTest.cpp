@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -30,6 +31,7 @@ namespace {
 const std::string kBuild = LUME_WINDOWS_BUILD;
 const std::string kPlayer = kBuild + "/fraglume.exe";
 const std::string kBrokenImagePlayer = kBuild + "/tests/windows/fraglume_broken_image.exe";
+const std::string kConsoleProbe = kBuild + "/tests/windows/console_probe.exe";
 const std::string kModeLine = "Error -2 occurred. The graphics mode is not supported.\n";
 
 // The prefix cmake/wine-run uses for the Windows build.
@@ -85,18 +87,21 @@ class WindowsPlayer : public ::testing::Test {
         runCommand("WINEPREFIX='" + winePrefix() + "' timeout -k 5 60 wineserver -k 2>/dev/null");
     }
 
-    // Starts `exe` under Wine on a fresh X server of width x height, in `workingDir`.
-    void start(int width, int height, const std::string &exe, const std::string &workingDir)
+    // Starts `exe` with `args` under Wine on a fresh X server of width x height, in
+    // `workingDir`, with `env` added to the environment.
+    void start(int width, int height, const std::string &exe, const std::string &workingDir,
+               const std::vector<std::string> &args = {}, std::map<std::string, std::string> env = {})
     {
         process.reset(); // a previous run ends before its server
         x.reset();
         server.reset();
         server = std::make_unique<XvfbServer>(width, height);
         x = std::make_unique<XClient>(server->display());
-        process = std::make_unique<Process>(
-            std::vector<std::string>{LUME_WINE_RUN, exe},
-            std::map<std::string, std::string>{{"DISPLAY", server->display()}, {"WINEPREFIX", winePrefix()}},
-            workingDir, 300);
+        std::vector<std::string> argv{LUME_WINE_RUN, exe};
+        argv.insert(argv.end(), args.begin(), args.end());
+        env["DISPLAY"] = server->display();
+        env["WINEPREFIX"] = winePrefix();
+        process = std::make_unique<Process>(argv, env, workingDir, 300);
     }
     XWindowId waitForWindow(const std::string &title) { return x->waitForWindow(title, 120, process.get()); }
     void pressKey(XWindowId window, const std::string &key)
@@ -207,4 +212,90 @@ TEST_F(WindowsPlayer, ClosingTheWindowOrSigtermEndsTheRun)
         process.reset();
         endWineSession();
     }
+}
+
+// Windows N and KN editions without the Media Feature Pack have no Media Foundation: the
+// player must still start there and play the show without music, saying why.
+TEST_F(WindowsPlayer, WithoutMediaFoundationTheShowPlaysSilentlyAndSaysWhy)
+{
+    start(640, 480, kPlayer, kBuild, {}, {{"WINEDLLOVERRIDES", "mfplat=d;mfreadwrite=d"}});
+    const XWindowId window = waitForWindow("FraglumeApp");
+    ASSERT_NE(window, 0u) << "status " << process->waitFor(5).value_or(-1) << "\n" << unixLines(process->errors());
+    ASSERT_TRUE(pollScreen(isScene, 120)) << "no scene appeared\n" << unixLines(process->errors());
+    pressKey(window, "Escape");
+    EXPECT_EQ(process->waitFor(60), 0) << unixLines(process->errors());
+    EXPECT_EQ(unixLines(process->errors()),
+              kModeLine + kModeLine +
+                  "The music is off: Media Foundation (mfplat.dll) is not installed; the show runs silently.\n");
+}
+
+// The player is a windowed program: cmd.exe neither waits for it nor hands it standard
+// handles, so its answers reach the console it was typed in only by attaching to it. The probe
+// is that console; Wine, unlike Windows, already joins a windowed child to its parent's console,
+// so what is proved here is that the answers are written to that console once the program has
+// no standard handles. Started by cmd /c under Wine, the program inherits the harness's pipes
+// instead, the path of a redirected command.
+TEST_F(WindowsPlayer, CommandLineAnswersReachTheConsoleTheyWereTypedIn)
+{
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string line; // a whole line the console shows
+    };
+    const Case cases[] = {
+        {{"--version"}, 0, "fraglume 1.0.0"},
+        {{"--bogus"}, 2, "fraglume: unknown option '--bogus' (try --help)"},
+        {{"--help"}, 0, "--scene and --render are in the Linux build only; this build plays the show."},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.args.front());
+        std::vector<std::string> args{kPlayer};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        start(640, 480, kConsoleProbe, kBuild, args);
+        EXPECT_EQ(process->waitFor(120), 0) << unixLines(process->errors());
+        const std::string shown = unixLines(process->output());
+        EXPECT_EQ(shown.rfind("status " + std::to_string(c.status) + "\n", 0), 0u) << shown;
+        EXPECT_NE(shown.find("\n" + c.line + "\n"), std::string::npos) << shown;
+        process.reset();
+        endWineSession();
+    }
+
+    start(640, 480, "cmd", kBuild, {"/c", "fraglume.exe", "--version"});
+    EXPECT_EQ(process->waitFor(120), 0) << unixLines(process->errors());
+    EXPECT_EQ(unixLines(process->output()), "fraglume 1.0.0\n");
+}
+
+// What the program imports is loaded before any of its code runs: a library missing there ends
+// the start with nothing shown. Only libraries every Windows edition has (Windows N included)
+// may be imported; Media Foundation is loaded at run time.
+TEST(WindowsPlayerImports, OnlyLibrariesEveryWindowsEditionHas)
+{
+    ASSERT_TRUE(std::filesystem::exists(kPlayer)) << "no " << kPlayer << ": run scripts/build-windows first";
+    std::FILE *pipe = popen(("x86_64-w64-mingw32-objdump -p '" + kPlayer + "'").c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string dump;
+    char buffer[4096];
+    while (size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
+        dump.append(buffer, n);
+    ASSERT_EQ(pclose(pipe), 0) << "x86_64-w64-mingw32-objdump failed";
+    std::set<std::string> imported;
+    std::istringstream lines(dump);
+    for (std::string line; std::getline(lines, line);) {
+        const size_t at = line.find("DLL Name: ");
+        if (at == std::string::npos)
+            continue;
+        std::string name = line.substr(at + 10);
+        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+        imported.insert(name);
+    }
+    // Core Win32, OpenGL, COM (which brings the imaging component), the C runtime, the
+    // multimedia timer and waveOut, sockets: all part of every edition.
+    const std::set<std::string> everyEdition = {"gdi32.dll",  "kernel32.dll", "msvcrt.dll",
+                                                "ole32.dll",  "opengl32.dll", "shell32.dll",
+                                                "user32.dll", "winmm.dll",    "ws2_32.dll"};
+    ASSERT_FALSE(imported.empty()) << dump;
+    for (const std::string &name : imported)
+        EXPECT_TRUE(everyEdition.count(name)) << name << " is imported; is it on every Windows edition?";
+    EXPECT_FALSE(imported.count("mfplat.dll"));
+    EXPECT_FALSE(imported.count("mfreadwrite.dll"));
 }

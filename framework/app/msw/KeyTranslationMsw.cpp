@@ -34,6 +34,19 @@ uint32_t sidedVirtualKeyFor(uint32_t vkCode, uint32_t keyData)
     }
 }
 
+uint32_t otherSideOf(uint32_t sidedVk)
+{
+    switch (sidedVk) {
+    case vk::LShift: return vk::RShift;
+    case vk::RShift: return vk::LShift;
+    case vk::LControl: return vk::RControl;
+    case vk::RControl: return vk::LControl;
+    case vk::LMenu: return vk::RMenu;
+    case vk::RMenu: return vk::LMenu;
+    default: return sidedVk;
+    }
+}
+
 uint32_t characterFor(uint32_t vkCode, uint32_t keyData, const uint8_t *keyboardState)
 {
     BYTE state[256];

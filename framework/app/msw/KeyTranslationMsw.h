@@ -10,6 +10,10 @@ namespace lume::app::msw {
 // Control and Alt from the left. This is what the key state records.
 uint32_t sidedVirtualKeyFor(uint32_t vkCode, uint32_t keyData);
 
+// The other side's code of a sided modifier (left Shift for right Shift, ...); other codes are
+// returned unchanged.
+uint32_t otherSideOf(uint32_t sidedVk);
+
 // The character a key types, as the system's keyboard translation gives it for the current
 // arrangement with Control ignored (so Ctrl+A types 'a', not 1): UTF-32, 0 for keys that type
 // nothing. `keyboardState` is the 256-byte state GetKeyboardState reads. A dead key gives 0

@@ -298,7 +298,16 @@ void WindowImplMsw::handleKey(WPARAM wParam, LPARAM lParam, bool down)
     BYTE state[256];
     if (down && GetKeyboardState(state))
         character = msw::characterFor(vkCode, keyData, state);
-    inputKey(msw::sidedVirtualKeyFor(vkCode, keyData), vkCode, character, down);
+    const uint32_t sided = msw::sidedVirtualKeyFor(vkCode, keyData);
+    inputKey(sided, vkCode, character, down);
+    if (down || sided == vkCode)
+        return;
+    // A modifier came up. Released together, the two Shift keys give a single key-up between
+    // them, so the other side may be recorded as held when it is not: the system's state at
+    // this message says. A side released that way comes up now, as if it had sent its own.
+    const uint32_t other = msw::otherSideOf(sided);
+    if (mAppImplMsw->keys().isDown(other) && !(GetKeyState(static_cast<int>(other)) & 0x8000))
+        inputKey(other, vkCode, 0, false);
 }
 
 void WindowImplMsw::handleDrop(HDROP drop)

@@ -1,6 +1,8 @@
 // The process: command line, paths, debug output, the cursor, power management, SDL's video.
 #include "framework/app/sdl/PlatformSdl.h"
 
+#include "framework/app/CommandLineOutput.h"
+
 #include "framework/app/sdl/AppImplSdl.h"
 #include "framework/app/sdl/RendererGlImplSdl.h"
 
@@ -124,6 +126,21 @@ void PlatformSdl::setPowerManagement(bool enabled)
         else
             SDL_DisableScreenSaver();
     }
+}
+
+void attachStartingConsole()
+{
+    // A program started from a terminal writes to it already.
+}
+
+void printCommandLineAnswer(const std::string &text)
+{
+    std::fputs(text.c_str(), stdout);
+}
+
+void showCommandLineRefusal(const std::string &line)
+{
+    std::fprintf(stderr, "%s\n", line.c_str());
 }
 
 } // namespace lume::app

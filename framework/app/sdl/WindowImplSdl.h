@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <optional>
 #include <filesystem>
 #include <vector>
 

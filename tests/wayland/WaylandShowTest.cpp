@@ -3,8 +3,6 @@
 // end cleanly and leave the output's mode as it found it.
 #include "tests/wayland/WestonSupport.h"
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -14,6 +12,10 @@
 #include <regex>
 #include <string>
 #include <thread>
+
+// After GoogleTest: Xlib's macros (None, Bool) break its headers.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 using namespace lume::test;
 

@@ -1,5 +1,6 @@
 #include "tests/wayland/WestonSupport.h"
 
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 

@@ -25,7 +25,7 @@ using Clock = std::chrono::steady_clock;
 
 struct Output {
     int width, height;
-    const char *endWith; // "Escape" or "SIGTERM"
+    const char *endWith; // "close" (the window manager's close request) or "SIGTERM"
     int modeErrors;      // console lines for modes the emulation does not offer
 };
 
@@ -166,8 +166,10 @@ TEST_P(WaylandShowTest, ShowCoversTheOutputPlaysAndLeavesTheModeAsItWas)
     EXPECT_GT(lit, 0.5) << diagnostics();
     ASSERT_TRUE(player.running()) << diagnostics();
 
-    if (std::string(output.endWith) == "Escape")
-        runCommand("DISPLAY=" + display + " xdotool key --window " + std::to_string(window) + " Escape");
+    // A headless Weston has no keyboard, so no key reaches the window: the run ends through
+    // the other outside ways.
+    if (std::string(output.endWith) == "close")
+        keepAlive.requestClose(window);
     else
         player.signal(SIGTERM);
     const std::optional<int> status = player.waitFor(120);
@@ -184,8 +186,8 @@ TEST_P(WaylandShowTest, ShowCoversTheOutputPlaysAndLeavesTheModeAsItWas)
 // 2560x1440 offers 1920x1080 to emulate; 1920x1080 is the output's own mode; 1280x720 offers
 // neither 1920x1080 nor 1280x768, so the show falls back to 640x480.
 INSTANTIATE_TEST_SUITE_P(Outputs, WaylandShowTest,
-                         ::testing::Values(Output{2560, 1440, "Escape", 0}, Output{1920, 1080, "SIGTERM", 0},
-                                           Output{1280, 720, "Escape", 2}),
+                         ::testing::Values(Output{2560, 1440, "close", 0}, Output{1920, 1080, "SIGTERM", 0},
+                                           Output{1280, 720, "SIGTERM", 2}),
                          [](const auto &info) {
                              return std::to_string(info.param.width) + "x" + std::to_string(info.param.height);
                          });

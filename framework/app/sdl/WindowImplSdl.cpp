@@ -7,6 +7,9 @@
 #include "framework/app/sdl/DisplayModeXwayland.h"
 #include "framework/app/sdl/KeyTranslationSdl.h"
 #include "framework/app/sdl/RendererGlImplSdl.h"
+#include "framework/app/sdl/X11Util.h"
+
+#include <SDL_syswm.h>
 
 namespace lume::app {
 
@@ -58,7 +61,7 @@ WindowImplSdl::WindowImplSdl(const WindowFormat &format, const RendererRef &shar
     if (isAlwaysOnTop())
         flags |= SDL_WINDOW_ALWAYS_ON_TOP;
     std::optional<Vec2i> emulated;
-    flags |= fullScreenFlags(*this, pos, size, emulated);
+    const Uint32 fullScreen = fullScreenFlags(*this, pos, size, emulated);
 
     // The pixel format is fixed when the window is made: with multisampling asked for, try
     // the level, then each lower one, down to none.
@@ -90,6 +93,12 @@ WindowImplSdl::WindowImplSdl(const WindowFormat &format, const RendererRef &shar
         renderer->attachWindow(appImpl->getApp(), this, sharedRenderer);
 
     SDL_ShowWindow(mWindow);
+    // Asked for once the window is mapped: the compositor's window manager misses a
+    // full-screen state set before (the window then lands where the compositor places it).
+    if (fullScreen) {
+        SDL_SetWindowFullscreen(mWindow, fullScreen);
+        mFullScreenAsked = true;
+    }
     SDL_RaiseWindow(mWindow);
     SDL_SetWindowInputFocus(mWindow);
     if (renderer)
@@ -228,6 +237,8 @@ void WindowImplSdl::handleWindowEvent(const SDL_WindowEvent &event)
 {
     switch (event.event) {
     case SDL_WINDOWEVENT_MOVED: {
+        if (mFullScreenAsked && (event.data1 != 0 || event.data2 != 0))
+            askFullScreenAgain();
         const int index = mWindow ? SDL_GetWindowDisplayIndex(mWindow) : -1;
         inputMove({event.data1, event.data2}, index >= 0 ? Display::findFromNative(index) : nullptr);
         return;
@@ -247,6 +258,17 @@ void WindowImplSdl::handleWindowEvent(const SDL_WindowEvent &event)
     default:
         return;
     }
+}
+
+void WindowImplSdl::askFullScreenAgain()
+{
+    // Weston's window manager sometimes drops the request made right after mapping, and
+    // places the window as an ordinary one; SDL believes it full screen and would not ask
+    // again.
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (mWindow && SDL_GetWindowWMInfo(mWindow, &info) && info.subsystem == SDL_SYSWM_X11)
+        x11::requestFullScreen(info.info.x11.display, info.info.x11.window);
 }
 
 void WindowImplSdl::handleKey(const SDL_KeyboardEvent &event)

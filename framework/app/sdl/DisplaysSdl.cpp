@@ -1,5 +1,6 @@
-// Monitors from SDL, display modes from XRandR.
+// Monitors from SDL, display modes from XRandR (on Xwayland, from the compositor's emulation).
 #include "framework/app/sdl/DisplayModeXrandr.h"
+#include "framework/app/sdl/DisplayModeXwayland.h"
 #include "framework/app/sdl/PlatformSdl.h"
 
 #include <SDL.h>
@@ -34,6 +35,8 @@ std::vector<DisplayInfo> PlatformSdl::enumerateDisplays()
 
 DisplayChange PlatformSdl::changeDisplayMode(int32_t width, int32_t height)
 {
+    if (xwayland::isXwayland())
+        return xwayland::acceptMode(width, height);
     return xrandr::changePrimaryMode(width, height);
 }
 

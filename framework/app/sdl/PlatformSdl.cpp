@@ -32,6 +32,9 @@ PlatformSdl::PlatformSdl()
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
+    // A full-screen window (the show on Xwayland) stays in place when the focus goes
+    // elsewhere, as a borderless one does; SDL would otherwise minimize it and drop its mode.
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
 }
 
 std::vector<std::string> PlatformSdl::getCommandLine()

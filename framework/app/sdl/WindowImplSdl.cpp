@@ -4,10 +4,50 @@
 #include "framework/app/RendererGl.h"
 #include "framework/app/Window.h"
 #include "framework/app/sdl/AppImplSdl.h"
+#include "framework/app/sdl/DisplayModeXwayland.h"
 #include "framework/app/sdl/KeyTranslationSdl.h"
 #include "framework/app/sdl/RendererGlImplSdl.h"
+#include "framework/app/sdl/X11Util.h"
+
+#include <SDL_syswm.h>
 
 namespace lume::app {
+
+namespace {
+
+// How a window that covers the display is asked for. On Xwayland the compositor places
+// top-level windows itself (a borderless window at the origin lands elsewhere), and emulates
+// a display mode only for the client's own full-screen window: there such a window is SDL's
+// full-screen window, in the mode accepted for it. SDL then switches the mode through RandR
+// on the connection that owns the window, which is the client Xwayland emulates it for, and
+// switches back when the window goes; the compositor picks the window's final size. On a
+// plain X server a borderless window in place is enough and nothing changes.
+Uint32 fullScreenFlags(const WindowImpl &window, const Vec2i &pos, const Vec2i &size, std::optional<Vec2i> &emulated)
+{
+    if (window.isFullScreen())
+        return xwayland::isXwayland() ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
+    const std::optional<Vec2i> accepted = xwayland::acceptedMode();
+    if (!accepted || !window.isBorderless() || pos != Vec2i{0, 0} || size != *accepted || !xwayland::isXwayland())
+        return 0;
+    emulated = accepted;
+    return SDL_WINDOW_FULLSCREEN;
+}
+
+// The display mode of exactly `size` on the window's display, asked for before the window
+// shows (SDL otherwise takes the closest mode).
+void setExactMode(SDL_Window *window, const Vec2i &size)
+{
+    const int display = SDL_GetWindowDisplayIndex(window);
+    for (int i = 0, n = SDL_GetNumDisplayModes(display); i < n; ++i) {
+        SDL_DisplayMode mode;
+        if (SDL_GetDisplayMode(display, i, &mode) == 0 && mode.w == size.x && mode.h == size.y) {
+            SDL_SetWindowDisplayMode(window, &mode);
+            return;
+        }
+    }
+}
+
+} // namespace
 
 WindowImplSdl::WindowImplSdl(const WindowFormat &format, const RendererRef &sharedRenderer, AppImplSdl *appImpl)
     : WindowImpl(format, appImpl)
@@ -20,6 +60,8 @@ WindowImplSdl::WindowImplSdl(const WindowFormat &format, const RendererRef &shar
         flags |= SDL_WINDOW_RESIZABLE;
     if (isAlwaysOnTop())
         flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+    std::optional<Vec2i> emulated;
+    const Uint32 fullScreen = fullScreenFlags(*this, pos, size, emulated);
 
     // The pixel format is fixed when the window is made: with multisampling asked for, try
     // the level, then each lower one, down to none.
@@ -43,12 +85,20 @@ WindowImplSdl::WindowImplSdl(const WindowFormat &format, const RendererRef &shar
         return;
     }
     mWindowId = SDL_GetWindowID(mWindow);
+    if (emulated)
+        setExactMode(mWindow, *emulated);
     const int displayIndex = SDL_GetWindowDisplayIndex(mWindow);
     finishCreation(displayIndex >= 0 ? Display::findFromNative(displayIndex) : nullptr);
     if (renderer)
         renderer->attachWindow(appImpl->getApp(), this, sharedRenderer);
 
     SDL_ShowWindow(mWindow);
+    // Asked for once the window is mapped: the compositor's window manager misses a
+    // full-screen state set before (the window then lands where the compositor places it).
+    if (fullScreen) {
+        SDL_SetWindowFullscreen(mWindow, fullScreen);
+        mFullScreenAsked = true;
+    }
     SDL_RaiseWindow(mWindow);
     SDL_SetWindowInputFocus(mWindow);
     if (renderer)
@@ -187,6 +237,8 @@ void WindowImplSdl::handleWindowEvent(const SDL_WindowEvent &event)
 {
     switch (event.event) {
     case SDL_WINDOWEVENT_MOVED: {
+        if (mFullScreenAsked && (event.data1 != 0 || event.data2 != 0))
+            askFullScreenAgain();
         const int index = mWindow ? SDL_GetWindowDisplayIndex(mWindow) : -1;
         inputMove({event.data1, event.data2}, index >= 0 ? Display::findFromNative(index) : nullptr);
         return;
@@ -206,6 +258,17 @@ void WindowImplSdl::handleWindowEvent(const SDL_WindowEvent &event)
     default:
         return;
     }
+}
+
+void WindowImplSdl::askFullScreenAgain()
+{
+    // Weston's window manager sometimes drops the request made right after mapping, and
+    // places the window as an ordinary one; SDL believes it full screen and would not ask
+    // again.
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (mWindow && SDL_GetWindowWMInfo(mWindow, &info) && info.subsystem == SDL_SYSWM_X11)
+        x11::requestFullScreen(info.info.x11.display, info.info.x11.window);
 }
 
 void WindowImplSdl::handleKey(const SDL_KeyboardEvent &event)

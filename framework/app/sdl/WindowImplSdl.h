@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <optional>
 #include <filesystem>
 #include <vector>
 
@@ -41,6 +42,7 @@ class WindowImplSdl : public WindowImpl {
 
   private:
     void handleWindowEvent(const SDL_WindowEvent &event);
+    void askFullScreenAgain();
     void handleKey(const SDL_KeyboardEvent &event);
     void handleButton(const SDL_MouseButtonEvent &event);
     void handleWheel(const SDL_MouseWheelEvent &event);
@@ -48,6 +50,9 @@ class WindowImplSdl : public WindowImpl {
 
     SDL_Window *mWindow = nullptr;
     uint32_t mWindowId = 0;
+    // Full screen through the window manager (on Xwayland): asked again while the window
+    // manager still has the window elsewhere.
+    bool mFullScreenAsked = false;
     bool mDropping = false;
     std::vector<std::filesystem::path> mDroppedFiles;
 };

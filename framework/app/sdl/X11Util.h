@@ -49,4 +49,8 @@ struct Connection {
 // Returns how many were asked.
 int closeTransientWindows(unsigned long owner, const std::string &title);
 
+// Asks the window manager to make `window` full screen (EWMH _NET_WM_STATE_FULLSCREEN), as a
+// client message to the root window on `display`.
+void requestFullScreen(::Display *display, unsigned long window);
+
 } // namespace lume::app::x11

@@ -258,7 +258,7 @@ TEST_F(PlayerFaults, WithoutMusicOrSoundDeviceTheShowRunsSilently)
     struct Case {
         const char *name;
         const char *soundtrack; // "file", "missing" or "folder"
-        const char *driver; // "" lets SDL pick, as a user's run does
+        const char *driver;     // "" lets SDL pick, as a user's run does
         bool heard;
         const char *silentReason; // the start of the reason in the one "no sound device" line
     };

@@ -249,7 +249,7 @@ TEST_F(PlayerGl, TheWipeReplacesTheSceneFromTheTopEdgeDownAsTheFadeRuns)
     fill(fadeFbo, dst);
 
     constexpr int kSteps = 16;
-    constexpr int kTolerance = 2; // rounding of the mix
+    constexpr int kTolerance = 2;      // rounding of the mix
     std::vector<int> before(kSize, 0); // each row's blue at the previous step
     for (int step = 0; step <= kSteps; ++step) {
         const float fade = float(step) / kSteps;

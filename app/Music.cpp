@@ -7,6 +7,7 @@
 #include "audio/System.h"
 
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 namespace fraglume {
@@ -58,6 +59,11 @@ void FraglumeApp::playMusic(const std::filesystem::path &path)
     sMusicSystem->playSound(sMusicSound, false, &sMusicChannel);
     if (sMusicChannel)
         sMusicChannel->setCallback(musicChannelCallback);
+    // The one thing a machine without a sound card hears about it: the engine holds the
+    // sound library's own probing messages back and names the reason here.
+    std::string silentReason;
+    if (sMusicSystem->getSilentReason(&silentReason) == audio::Result::Ok && !silentReason.empty())
+        console() << "No sound device (" << silentReason << "); the show runs silently." << std::endl;
 }
 
 void FraglumeApp::stopMusic()

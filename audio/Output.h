@@ -35,6 +35,10 @@ class OutputDriver {
     void stop();
     // Empty while stopped.
     const std::string &name() const;
+    // Set once the driver has switched to silence because no device could be used: the
+    // platform's own words for why, in one line. Empty otherwise, also when silence was asked
+    // for by name.
+    const std::string &silentReason() const;
 
     // Opens a paused stereo 16-bit device at `sampleRate`; `fill` feeds it once it is resumed.
     Result openDevice(int sampleRate, FillFunction fill, void *user, std::unique_ptr<OutputDevice> *device);

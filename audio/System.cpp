@@ -108,6 +108,16 @@ Result System::getDriverName(std::string *name) const
     return Result::Ok;
 }
 
+Result System::getSilentReason(std::string *reason) const
+{
+    if (!reason)
+        return Result::InvalidParam;
+    if (!mInitialized)
+        return Result::Uninitialized;
+    *reason = mDriver->silentReason();
+    return Result::Ok;
+}
+
 Result System::release()
 {
     delete this;

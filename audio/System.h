@@ -47,6 +47,9 @@ class System {
 
     // The output driver in use ("dummy" when no real device could be opened).
     Result getDriverName(std::string *name) const;
+    // Why output is silent when no device could be used (one line in the platform's words);
+    // empty while a device plays, or when the silent driver was asked for by name.
+    Result getSilentReason(std::string *reason) const;
 
     // Stops every channel, frees every sound and channel, stops audio output and deletes the
     // system itself.

@@ -41,6 +41,7 @@ int bufferFrames(int sampleRate)
 struct OutputDriver::Impl {
     bool started = false;
     std::string name;
+    std::string silentReason;
     int openDevices = 0;
 };
 
@@ -86,12 +87,19 @@ const std::string &OutputDriver::name() const
     return mImpl->name;
 }
 
+const std::string &OutputDriver::silentReason() const
+{
+    return mImpl->silentReason;
+}
+
 Result OutputDriver::start()
 {
     if (mImpl->started)
         return Result::Ok;
     mImpl->started = true;
     mImpl->name = waveOutGetNumDevs() > 0 ? kDeviceDriver : kSilentDriver;
+    if (mImpl->name == kSilentDriver)
+        mImpl->silentReason = "no waveOut device";
     return Result::Ok;
 }
 
@@ -99,6 +107,7 @@ void OutputDriver::stop()
 {
     mImpl->started = false;
     mImpl->name.clear();
+    mImpl->silentReason.clear();
 }
 
 bool OutputDevice::Impl::openWave(int rate)
@@ -229,6 +238,7 @@ Result OutputDriver::openDevice(int sampleRate, FillFunction fill, void *user, s
         if (mImpl->openDevices > 0)
             return Result::Output;
         mImpl->name = kSilentDriver;
+        mImpl->silentReason = "the waveOut device did not open";
     }
     ++mImpl->openDevices;
     made->start();

@@ -6,12 +6,96 @@
 #include "audio/Output.h"
 
 #include <SDL.h>
+#include <dlfcn.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <mutex>
 
 namespace lume::audio {
 
 namespace {
 
 constexpr const char *kSilentDriver = "dummy";
+
+// ALSA's own error output. SDL loads libasound when it probes its drivers, and on a machine
+// without a sound card ALSA writes every step of the failed probe to standard error ("ALSA lib
+// confmisc.c:855:(parse_card) cannot find card '0'", a dozen lines and more). While the driver
+// starts and opens a device those lines are the probe's noise: they are held back, the first
+// one kept as the reason should no device open. At any other time (a device failing while it
+// plays) they reach standard error as ALSA would write them.
+using AlsaErrorHandler = void (*)(const char *file, int line, const char *function, int err, const char *fmt, ...);
+using AlsaSetErrorHandler = int (*)(AlsaErrorHandler handler);
+using AlsaStrError = const char *(*)(int err);
+
+std::atomic<int> sAlsaProbes{0}; // probes under way
+std::mutex sAlsaMutex;           // guards sAlsaFirstProbeMessage
+std::string sAlsaFirstProbeMessage;
+AlsaStrError sAlsaStrError = nullptr;
+
+void alsaError(const char *file, int line, const char *function, int err, const char *fmt, ...)
+{
+    char text[512];
+    va_list args;
+    va_start(args, fmt);
+    std::vsnprintf(text, sizeof text, fmt, args);
+    va_end(args);
+    std::string message = text;
+    if (err != 0)
+        message += std::string(": ") + (sAlsaStrError ? sAlsaStrError(err) : std::strerror(err < 0 ? -err : err));
+    if (sAlsaProbes.load() > 0) {
+        // The first message names the cause ("cannot find card '0'"); the rest follow from it.
+        std::lock_guard lock(sAlsaMutex);
+        if (sAlsaFirstProbeMessage.empty())
+            sAlsaFirstProbeMessage = std::move(message);
+        return;
+    }
+    // One write per line: the audio thread and the caller's may both report.
+    char whole[1024];
+    std::snprintf(whole, sizeof whole, "ALSA lib %s:%i:(%s) %s\n", file, line, function, message.c_str());
+    std::fputs(whole, stderr);
+}
+
+// Installs the handler in the libasound SDL will use: the same library, loaded here first if
+// SDL has not loaded it yet, and never unloaded, so the handler stays for the process.
+void routeAlsaErrors()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        void *library = ::dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+        if (!library)
+            return; // no ALSA here: nothing of it can write either
+        auto set = reinterpret_cast<AlsaSetErrorHandler>(::dlsym(library, "snd_lib_error_set_handler"));
+        sAlsaStrError = reinterpret_cast<AlsaStrError>(::dlsym(library, "snd_strerror"));
+        if (set)
+            set(&alsaError);
+    });
+}
+
+// Holds ALSA's messages back for as long as it lives; firstMessage() is the first held back.
+class AlsaProbe {
+  public:
+    AlsaProbe()
+    {
+        routeAlsaErrors();
+        if (sAlsaProbes.fetch_add(1) == 0) {
+            std::lock_guard lock(sAlsaMutex);
+            sAlsaFirstProbeMessage.clear();
+        }
+    }
+    ~AlsaProbe() { sAlsaProbes.fetch_sub(1); }
+    AlsaProbe(const AlsaProbe &) = delete;
+    AlsaProbe &operator=(const AlsaProbe &) = delete;
+
+    static std::string firstMessage()
+    {
+        std::lock_guard lock(sAlsaMutex);
+        return sAlsaFirstProbeMessage;
+    }
+};
 
 // About 46 ms per buffer: short enough that closing a device (which waits two periods for
 // the last buffer to drain) stays around a tenth of a second, long enough that a busy
@@ -28,9 +112,12 @@ Uint16 bufferFrames(int sampleRate)
 
 struct OutputDriver::Impl {
     Result startSilent();
+    // Why the probe found nothing to play on: ALSA's first word, else SDL's.
+    static std::string probeFailure(const std::string &sdlError);
 
     bool started = false;
     std::string name;
+    std::string silentReason;
     int openDevices = 0;
 };
 
@@ -55,10 +142,24 @@ const std::string &OutputDriver::name() const
     return mImpl->name;
 }
 
+const std::string &OutputDriver::silentReason() const
+{
+    return mImpl->silentReason;
+}
+
+std::string OutputDriver::Impl::probeFailure(const std::string &sdlError)
+{
+    std::string alsa = AlsaProbe::firstMessage();
+    if (!alsa.empty())
+        return "ALSA: " + alsa;
+    return sdlError.empty() ? "no audio driver started" : sdlError;
+}
+
 Result OutputDriver::start()
 {
     if (mImpl->started)
         return Result::Ok;
+    AlsaProbe probe;
     // SDL picks the driver: SDL_AUDIODRIVER if set, else the first one that initialises.
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
         mImpl->started = true;
@@ -66,7 +167,11 @@ Result OutputDriver::start()
         mImpl->name = name ? name : "";
         return Result::Ok;
     }
-    return mImpl->startSilent();
+    const std::string why = Impl::probeFailure(SDL_GetError());
+    const Result result = mImpl->startSilent();
+    if (result == Result::Ok)
+        mImpl->silentReason = why;
+    return result;
 }
 
 Result OutputDriver::Impl::startSilent()
@@ -90,6 +195,7 @@ void OutputDriver::stop()
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     mImpl->started = false;
     mImpl->name.clear();
+    mImpl->silentReason.clear();
 }
 
 Result OutputDriver::openDevice(int sampleRate, FillFunction fill, void *user, std::unique_ptr<OutputDevice> *device)
@@ -111,6 +217,7 @@ Result OutputDriver::openDevice(int sampleRate, FillFunction fill, void *user, s
     want.userdata = made.get();
     // No allowed changes: SDL converts if the hardware wants another format, so the callback
     // always sees the file's own rate.
+    AlsaProbe probe;
     SDL_AudioDeviceID id = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
 
     // No usable device. Switching drivers restarts SDL audio, which would cut off our other
@@ -123,8 +230,10 @@ Result OutputDriver::openDevice(int sampleRate, FillFunction fill, void *user, s
             start();
             return Result::Output;
         }
+        const std::string why = Impl::probeFailure(SDL_GetError());
         if (mImpl->startSilent() != Result::Ok)
             return Result::Output;
+        mImpl->silentReason = why;
         id = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
     }
     if (id == 0)

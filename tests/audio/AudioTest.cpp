@@ -194,6 +194,12 @@ class AudioTest : public ::testing::Test {
         EXPECT_EQ(mSystem->getDriverName(&name), Result::Ok);
         return name;
     }
+    std::string silentReason() const
+    {
+        std::string reason;
+        EXPECT_EQ(mSystem->getSilentReason(&reason), Result::Ok);
+        return reason;
+    }
 
     fs::path mDir;
     fs::path mOutFile;
@@ -210,6 +216,7 @@ TEST_P(AudioPlaybackTest, PlaysTheWholeStreamThroughACallerStall)
     const Fixture &f = GetParam();
     startSystem();
     ASSERT_EQ(driverName(), "disk");
+    EXPECT_EQ(silentReason(), "");
 
     Sound *sound = nullptr;
     ASSERT_EQ(mSystem->createStream(fixture(f.file), &sound), Result::Ok);
@@ -334,6 +341,7 @@ TEST_F(AudioTest, FallsBackToTheSilentDriverWhenNoDeviceOpens)
         ASSERT_EQ(mSystem->playSound(sound, false, &channel), Result::Ok);
         ASSERT_EQ(channel->setCallback(&recordEnd), Result::Ok);
         EXPECT_EQ(driverName(), "dummy");
+        EXPECT_NE(silentReason(), "") << "the player has nothing to tell the user why";
         bool playing = false;
         EXPECT_EQ(channel->isPlaying(&playing), Result::Ok);
         EXPECT_TRUE(playing);
@@ -348,6 +356,7 @@ TEST_F(AudioTest, StreamsThatCannotBeOpenedGiveAnErrorAndNoSound)
 {
     useDriver("dummy");
     startSystem();
+    EXPECT_EQ(silentReason(), "") << "silence asked for by name is no news";
     auto write = [&](const std::string &name, const std::string &bytes) {
         std::ofstream(mDir / name, std::ios::binary) << bytes;
         return (mDir / name).string();

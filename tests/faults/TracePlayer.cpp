@@ -28,9 +28,9 @@
 //   ENDED <pixels>             a frame drawn once every position has been reached (from the
 //                              last switch on), with the number of its pixels that are not black
 //   UNIT1 <position> <image>   the IMAGE id texture unit 1 carries while <position> plays
-//   WIPE <position> <from> <to> <rows>
-//                              a wipe frame: the fade's progress by the clock just before and
-//                              just after the frame was drawn, and one character per window
+//   WIPE <position> <t> <t> <rows>
+//                              a wipe frame: the clock just before and just after the frame
+//                              was drawn, and one character per window
 //                              row from the bottom: 'o' the row shows the live scene, 'x' it
 //                              is mostly replaced by the fade buffer (opaque black), '.' the
 //                              scene's row is too dark to tell
@@ -242,7 +242,7 @@ class TracedPlayer : public FraglumeApp {
         if (mShow.shouldQuit())
             trace("ENDED %zu", litPixels());
         if (mOptions.watchWipes && action == FrameAction::Fade && mShow.scenePosition() == position)
-            traceWipe(position, mShow.fadeProgress(before), mShow.fadeProgress(getElapsedSeconds()));
+            traceWipe(position, before, getElapsedSeconds());
         if (mShow.scenePosition() != position) {
             trace("SCENE %d %.3f %.3f", mShow.scenePosition(), getElapsedSeconds(), previous);
             if (mOptions.endurance && mShow.scenePosition() == 3)
@@ -282,7 +282,7 @@ class TracedPlayer : public FraglumeApp {
     // The wipe mixes the live scene towards the fade buffer, which is opaque black, so a row's
     // colour is the scene's scaled by what is left of it: compare the window (the back buffer,
     // before the swap) with the scene buffer this frame drew, row by row.
-    void traceWipe(int position, double from, double to)
+    void traceWipe(int position, double before, double after)
     {
         const int width = getWindowWidth(), height = getWindowHeight();
         std::vector<unsigned char> window(size_t(width) * size_t(height) * 4), scene(window.size());
@@ -301,7 +301,7 @@ class TracedPlayer : public FraglumeApp {
             if (inScene >= long(width) * 3 * 8)
                 rows[size_t(y)] = 2 * inWindow < inScene ? 'x' : 'o';
         }
-        trace("WIPE %d %.4f %.4f %s", position, from, to, rows.c_str());
+        trace("WIPE %d %.4f %.4f %s", position, before, after, rows.c_str());
     }
 
     // The IMAGE id of the slot texture bound to `unit`, or 0.

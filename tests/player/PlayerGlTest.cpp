@@ -226,7 +226,13 @@ TEST_F(PlayerGl, ProbeSceneReceivesTheUniformsAndChannels)
     EXPECT_LT(decode(renderProbe(program, images, show.sceneStartTime(), mouse)[3]), 250u);
 }
 
-TEST_F(PlayerGl, WipeFollowsTheTransitionFormula)
+// The wipe from the scene buffer (red) to the fade buffer (blue), judged by what a viewer
+// sees rather than by its formula: it starts as the scene and ends as the fade buffer; a row
+// only ever moves towards the fade buffer as the fade runs; a row is never further along than
+// the rows above it, so the fade buffer comes down from the top edge; its front is a few rows
+// wide, not a cross-fade over the picture; halfway both pictures show; and no pixel is anything
+// but a mix of the two.
+TEST_F(PlayerGl, TheWipeReplacesTheSceneFromTheTopEdgeDownAsTheFadeRuns)
 {
     const std::string vertex = loadString(loadResource(kVertexShaderId, "FRAG"));
     const std::string fragment = loadString(loadResource(kTransitionShaderId, "FRAG"));
@@ -242,18 +248,36 @@ TEST_F(PlayerGl, WipeFollowsTheTransitionFormula)
     fill(mSceneFbo, src);
     fill(fadeFbo, dst);
 
-    for (float fade : {0.0f, 0.5f, 1.0f}) {
+    constexpr int kSteps = 16;
+    constexpr int kTolerance = 2;      // rounding of the mix
+    std::vector<int> before(kSize, 0); // each row's blue at the previous step
+    for (int step = 0; step <= kSteps; ++step) {
+        const float fade = float(step) / kSteps;
         SCOPED_TRACE(fade);
         gl::clear(ColorA{0, 1, 0, 1});
         drawWipe(transition, mSceneFbo, fadeFbo, fade, Rectf{0, 0, float(kSize), float(kSize)});
-        const std::vector<Rgba> column = test::readPixels(kSize / 2, 0, 1, kSize);
+        const std::vector<Rgba> column = test::readPixels(kSize / 2, 0, 1, kSize); // from the bottom row up
+        int mixed = 0;
         for (int y = 0; y < kSize; ++y) {
-            // GL row y (from the bottom) has the vertical texture coordinate of its centre.
-            const double t = (y + 0.5) / kSize;
-            const double wipe = std::pow(std::clamp(2.0 * t + (3.0 * fade - 2.0), 0.0, 1.0), 20.0);
-            const Rgba expected{uint8_t(std::lround(255 * (1 - wipe))), 0, uint8_t(std::lround(255 * wipe)), 255};
-            EXPECT_TRUE(test::closeTo(column[size_t(y)], expected, 2))
-                << "row " << y << ": " << column[size_t(y)] << " expected " << expected;
+            const Rgba shown = column[size_t(y)];
+            ASSERT_TRUE(shown.g == 0 && std::abs(shown.r + shown.b - 255) <= kTolerance)
+                << "row " << y << " shows " << shown << ", not a mix of the two pictures";
+            EXPECT_GE(shown.b + kTolerance, before[size_t(y)]) << "row " << y << " went back towards the scene";
+            if (y > 0) {
+                EXPECT_GE(shown.b + kTolerance, column[size_t(y - 1)].b) << "row " << y << " behind the row below";
+            }
+            mixed += shown.b > 8 && shown.b < 247;
+            before[size_t(y)] = shown.b;
+        }
+        EXPECT_LE(mixed, kSize / 4) << "rows in the front at once: a wipe, not a cross-fade";
+        if (step == 0 || step == kSteps) {
+            const Rgba whole = step == 0 ? src : dst;
+            for (int y = 0; y < kSize; ++y)
+                EXPECT_EQ(column[size_t(y)], whole) << "row " << y;
+        }
+        if (step == kSteps / 2) {
+            EXPECT_EQ(column[kSize - 1], dst) << "halfway the top row shows the fade buffer";
+            EXPECT_EQ(column[0], src) << "halfway the bottom row still shows the scene";
         }
     }
 }

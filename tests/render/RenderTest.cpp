@@ -136,12 +136,15 @@ std::vector<uint8_t> readRgb(const fs::path &file)
     return rgb;
 }
 
-// How far the wipe has replaced a row: the transition shader's weight at vertical texture
-// coordinate T (1 at the top row, 0 at the bottom one).
-double wipeWeight(double t, int row)
+// A row of the black fade buffer, and a row of the first scene's mosaic (whose darkest row is far
+// brighter), through the encoder's small errors.
+bool isBlackRow(const std::vector<uint8_t> &frame, int y)
 {
-    const double texT = 1.0 - (row + 0.5) / kHeight;
-    return std::pow(std::clamp(2.0 * texT + 3.0 * t - 2.0, 0.0, 1.0), 20.0);
+    return rowMean(frame, y) < 4.0;
+}
+bool isSceneRow(const std::vector<uint8_t> &frame, int y)
+{
+    return rowMean(frame, y) > 20.0;
 }
 
 // The show's frames from 40 s to 44 s, across the first switch, at 320x240 and 30 fps.
@@ -183,18 +186,18 @@ TEST_F(RenderedRange, TheFileHoldsTheRangesFramesAtItsSizeAndRateWithSoundOfTheS
     EXPECT_NEAR(double(sVideo.audioSamples), 4.0 * sVideo.sampleRate, 1024.0);
 }
 
-TEST_F(RenderedRange, TheSceneSwitchesOnTheFrameTheTimelineSaysAndTheWipeFollowsItsFormulaRowByRow)
+TEST_F(RenderedRange, TheSceneSwitchesOnTheFrameTheTimelineSaysAndTheWipeComesDownFromTheTop)
 {
     // The timeline, free of GL, says which frames fade and which one switches.
     FrameTimeline show(kFps);
     int next = 1;
     auto take = [&]() -> std::optional<int> { return next <= 15 ? std::optional<int>(next++) : std::nullopt; };
     int64_t switchFrame = -1;
-    std::vector<std::pair<int64_t, double>> fades; // frame in the file, t of the wipe
+    std::vector<int64_t> fades; // frames in the file
     for (int64_t n = 0; n < 1320 && show.update(n, take); ++n) {
         const FrameAction action = show.decide(n);
         if (n >= 1200 && action == FrameAction::Fade)
-            fades.emplace_back(n - 1200, show.timeline().fadeProgress(show.timeOf(n)));
+            fades.push_back(n - 1200);
         if (action == FrameAction::Switch) {
             if (n >= 1200)
                 switchFrame = n - 1200;
@@ -203,6 +206,7 @@ TEST_F(RenderedRange, TheSceneSwitchesOnTheFrameTheTimelineSaysAndTheWipeFollows
     }
     ASSERT_EQ(switchFrame, 61) << "42 s + 1/30 s: one frame after the hand-over, plus 41 s hold and 1 s fade";
     ASSERT_EQ(fades.size(), 29u);
+    ASSERT_EQ(fades.back(), switchFrame - 1);
 
     const auto &frames = sVideo.frames;
     const size_t pixels = size_t(kWidth) * kHeight * 3;
@@ -211,18 +215,34 @@ TEST_F(RenderedRange, TheSceneSwitchesOnTheFrameTheTimelineSaysAndTheWipeFollows
     EXPECT_GT(meanOf(frames[size_t(switchFrame) - 2].data(), pixels), 1.0) << "the wipe still shows some scene";
     EXPECT_GT(meanOf(frames[size_t(switchFrame) + 1].data(), pixels), 10.0) << "the next scene follows at once";
 
-    for (const auto &[index, t] : fades) {
+    // The wipe by what the frames show, not by its formula: the frame before it is the whole
+    // scene; in each of its frames the fade buffer's black is a band from the top edge down,
+    // below a front of a few rows the scene is untouched, and the band only grows; halfway
+    // both pictures show, and by the last wipe frame the black covers most of the picture.
+    const std::vector<uint8_t> &before = frames[size_t(fades.front() - 1)];
+    for (int y = 0; y < kHeight; ++y)
+        ASSERT_TRUE(isSceneRow(before, y)) << "the frame before the wipe, row " << y;
+    constexpr int kFront = kHeight / 8; // rows the front may blur
+    int band = 0;
+    for (int64_t index : fades) {
+        SCOPED_TRACE("frame " + std::to_string(index));
         const std::vector<uint8_t> &frame = frames[size_t(index)];
-        for (int y = 0; y < kHeight; ++y) {
-            const double w = wipeWeight(t, y);
-            // Replaced rows are the fade buffer's black; untouched rows still show the mosaic.
-            if (w > 0.99) {
-                ASSERT_LT(rowMean(frame, y), 4.0) << "frame " << index << " t " << t << " row " << y;
-            } else if (w < 0.01) {
-                ASSERT_GT(rowMean(frame, y), 20.0) << "frame " << index << " t " << t << " row " << y;
-            }
+        int black = 0;
+        while (black < kHeight && isBlackRow(frame, black))
+            ++black;
+        for (int y = black; y < kHeight; ++y) {
+            ASSERT_FALSE(isBlackRow(frame, y)) << "a black row " << y << " below the band of " << black;
+            if (y >= black + kFront)
+                ASSERT_TRUE(isSceneRow(frame, y)) << "row " << y << " below the front (band of " << black << ")";
+        }
+        EXPECT_GE(black, band) << "the band shrank";
+        band = black;
+        if (index == fades[fades.size() / 2]) {
+            EXPECT_GT(black, 0) << "halfway nothing is wiped yet";
+            EXPECT_TRUE(isSceneRow(frame, kHeight - 1)) << "halfway the bottom row is wiped already";
         }
     }
+    EXPECT_GT(band, kHeight * 3 / 4) << "the last wipe frame";
 }
 
 TEST_F(RenderedRange, ItsFramesDecodeToTheColoursTheRendererDrew)

@@ -10,8 +10,9 @@ void writePng(const std::filesystem::path &path, const ImagePixels &pixels)
     const std::string name = path.string();
     if (!pixels.top || pixels.width <= 0 || pixels.height <= 0 ||
         !(pixels.order == Order::RGB || pixels.order == Order::RGBA || pixels.order == Order::RGBX))
-        throw ImageIoExceptionFailedWrite("cannot write '" + name + "': no picture, or a pixel layout PNG files "
-                                                                   "are not written in");
+        throw ImageIoExceptionFailedWrite("cannot write '" + name +
+                                          "': no picture, or a pixel layout PNG files "
+                                          "are not written in");
     const std::filesystem::path partial = path.parent_path() / ("." + path.filename().string() + ".partial");
     std::error_code ignored;
     try {

@@ -16,9 +16,9 @@ if(NOT TARGET fraglume_player)
   )
   target_include_directories(fraglume_player PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(fraglume_player PUBLIC lume_gl lume_image lume_resources Threads::Threads)
-  # The offline renderer (app/render) is part of the Linux build only: its command line is
-  # read here, the renderer itself is linked by the executable.
-  if(LUME_BACKEND STREQUAL "sdl")
+  # The offline renderer (app/render), where the backend builds it: its command line is read
+  # here, the renderer itself is linked by the executable.
+  if(LUME_WITH_RENDER)
     target_sources(fraglume_player PRIVATE ${CMAKE_CURRENT_LIST_DIR}/render/RenderOptions.cpp)
     target_compile_definitions(fraglume_player PUBLIC FRAGLUME_WITH_RENDER=1)
   endif()

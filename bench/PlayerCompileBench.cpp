@@ -19,10 +19,12 @@
 
 #include "app/SceneAssembly.h"
 #include "app/SceneLoader.h"
+#include "framework/app/RendererGl.h"
 #include "framework/gl/Draw.h"
 #include "framework/gl/Fbo.h"
 #include "framework/gl/GlslProg.h"
-#include "tests/support/GlContext.h"
+
+#include <glad/gl.h>
 
 #include <atomic>
 #include <chrono>
@@ -31,6 +33,7 @@
 #include <filesystem>
 #include <functional>
 #include <iostream>
+#include <stdexcept>
 #include <thread>
 
 using namespace lume;
@@ -61,7 +64,7 @@ struct Built {
 
 // Runs the loader over the playlist while `frame` keeps drawing; returns the frame times and
 // the built scenes in hand-over order.
-std::vector<double> loadWhileDrawing(test::GlContext &context, fraglume::ImageSlots &images, bool warmUp,
+std::vector<double> loadWhileDrawing(app::RendererGl &context, fraglume::ImageSlots &images, bool warmUp,
                                      const std::function<void()> &frame, std::vector<Built> &built)
 {
     fraglume::JobQueue loadQueue, readyQueue;
@@ -70,8 +73,16 @@ std::vector<double> loadWhileDrawing(test::GlContext &context, fraglume::ImageSl
     std::atomic<bool> imagesReady{true}, stop{false};
     loader.setImages(&images, &imagesReady);
     loader.setWarmUp(warmUp);
-    auto shared = context.createSharedContext();
-    std::thread thread([&] { shared->runOnThread([&] { loader.run(stop); }); });
+    std::unique_ptr<app::SharedContext> shared = context.createSharedContext();
+    if (!shared)
+        throw std::runtime_error("no OpenGL context for the loader thread");
+    std::thread thread([&] {
+        if (shared->makeCurrent()) {
+            loader.run(stop);
+            glFinish();
+            shared->release();
+        }
+    });
     for (const fraglume::PlaylistEntry &e : fraglume::kPlaylist)
         loader.submit({e.sceneId, L"", nullptr, e.position});
 
@@ -161,7 +172,8 @@ int main(int argc, char **argv)
         setenv("MESA_SHADER_CACHE_DISABLE", "true", 1);
     }
     std::printf("shader cache %s, warm-up %s\n", cache ? "empty at start" : "off", warmUp ? "on" : "off");
-    test::GlContext context(kWidth, kHeight);
+    app::RendererGl context;
+    context.attachOffscreen({kWidth, kHeight});
     fraglume::setWindowMatrices(kWidth, kHeight);
     fraglume::ImageSlots images = bench::loadShowImages();
     gl::Fbo fbo(kWidth, kHeight);

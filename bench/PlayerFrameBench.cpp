@@ -4,10 +4,10 @@
 #include "PlayerBenchSupport.h"
 
 #include "app/SceneAssembly.h"
+#include "framework/app/RendererGl.h"
 #include "framework/gl/Draw.h"
 #include "framework/gl/Fbo.h"
 #include "framework/gl/GlslProg.h"
-#include "tests/support/GlContext.h"
 
 #include <cstdlib>
 #include <string>
@@ -26,7 +26,8 @@ int main(int argc, char **argv)
             break;
         }
 
-    test::GlContext context(width, height);
+    app::RendererGl context;
+    context.attachOffscreen({width, height});
     fraglume::setWindowMatrices(width, height);
     fraglume::ImageSlots images = bench::loadShowImages();
     auto program = fraglume::buildSceneProgramFromResources(sceneId);

@@ -13,11 +13,11 @@
 #include "PlayerBenchSupport.h"
 
 #include "app/SceneAssembly.h"
+#include "framework/app/RendererGl.h"
 #include "framework/app/Resources.h"
 #include "framework/gl/Draw.h"
 #include "framework/gl/Fbo.h"
 #include "framework/gl/GlslProg.h"
-#include "tests/support/GlContext.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -149,7 +149,8 @@ int main(int argc, char **argv)
             scenes = chosen;
         }
 
-        test::GlContext context(o.width, o.height);
+        app::RendererGl context;
+        context.attachOffscreen({o.width, o.height});
         fraglume::ImageSlots images = bench::loadShowImages();
         gl::Fbo sceneFbo(o.width, o.height);
         sceneFbo.getTexture(0).setFlipped();

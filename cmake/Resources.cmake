@@ -16,11 +16,8 @@ function(lume_embed_resources target manifest)
   get_filename_component(manifest "${manifest}" ABSOLUTE)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${manifest}")
   lume_read_resource_manifest("${manifest}" types ids paths)
-  if(LUME_BACKEND STREQUAL "msw")
-    _lume_resources_rc(${target} "${manifest}" "${types}" "${ids}" "${paths}")
-  else()
-    _lume_resources_incbin(${target} "${manifest}" "${types}" "${ids}" "${paths}")
-  endif()
+  # The backend's CMake file picks the format.
+  cmake_language(CALL _lume_resources_${LUME_RESOURCE_FORMAT} ${target} "${manifest}" "${types}" "${ids}" "${paths}")
 endfunction()
 
 # lume_read_resource_manifest(<manifest> <types-var> <ids-var> <paths-var>)

@@ -3,8 +3,7 @@
 #include "app/ImageSlots.h"
 #include "app/SceneAssembly.h"
 #include "app/Uniforms.h"
-#include "app/authoring/DesktopWindow.h"
-#include "app/authoring/ThreadPriority.h"
+#include "framework/app/Platform.h"
 #include "framework/app/RendererGl.h"
 #include "framework/app/Window.h"
 #include "framework/gl/Draw.h"
@@ -76,7 +75,7 @@ void AuthoringApp::setup()
     mLoaderThread = std::thread([this, context] {
         // Builds (LLVM's machine code above all) take whole cores for hundreds of
         // milliseconds; at the lowest priority they wait for the frames, not the frames for them.
-        lowerThreadPriority();
+        lume::app::platform().lowerThreadPriority();
         if (!context->makeCurrent()) {
             console() << "Failed to make the loader context current." << std::endl;
             return;
@@ -183,7 +182,7 @@ void AuthoringApp::keyDown(KeyEvent event)
     case kKeyHome: mClock->restart(now); break;
     case kKeyF:
         mFullScreen = !mFullScreen;
-        setDesktopFullScreen(*getWindow(), mFullScreen);
+        lume::app::platform().coverDisplay(getWindow()->getNative(), mFullScreen);
         break;
     default: break;
     }

@@ -96,7 +96,7 @@ void SceneBuilder::run(const std::atomic<bool> &stop)
         if (rebuild) {
             mLastSource.reset();
             mUnreadable = false;
-            mWatch = mCurrent.file.empty() ? nullptr : makeFileWatch(mCurrent.file);
+            mWatch = mCurrent.file.empty() ? nullptr : app::makeFileWatch(mCurrent.file);
         } else if (mWatch && mWatch->changed()) {
             rebuild = true;
         }

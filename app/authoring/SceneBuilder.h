@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/ScenePass.h"
-#include "app/authoring/FileWatch.h"
 #include "framework/app/Console.h"
+#include "framework/app/FileWatch.h"
 
 #include <atomic>
 #include <filesystem>
@@ -68,7 +68,7 @@ class SceneBuilder {
 
     // Loader thread only.
     Request mCurrent;
-    std::unique_ptr<FileWatch> mWatch;
+    std::unique_ptr<lume::app::FileWatch> mWatch;
     std::optional<std::string> mLastSource; // the text of the last build attempt
     Status mLastStatus = Status::Built;     // and how it ended
     bool mUnreadable = false;               // said so already

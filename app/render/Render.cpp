@@ -8,10 +8,10 @@
 #include "app/render/ShowRenderer.h"
 #include "app/render/Yuv420.h"
 #include "audio/Mp3Decoder.h"
+#include "framework/app/Platform.h"
 
 #include <atomic>
 #include <condition_variable>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -20,9 +20,6 @@
 #include <thread>
 #include <vector>
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 namespace fraglume {
 
 namespace {
@@ -30,32 +27,13 @@ namespace {
 constexpr int kInterruptedStatus = 130;
 constexpr const char *kSoundtrack = "vell-short.mp3";
 
-volatile std::sig_atomic_t sInterrupted = 0;
-
-void onInterrupt(int)
-{
-    sInterrupted = 1;
-}
-
-// Ctrl-C and SIGTERM end the render between two frames. Installed before SDL starts, which
-// then leaves them alone.
-void catchInterrupts()
-{
-    struct sigaction action = {};
-    action.sa_handler = onInterrupt;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-}
-
 // Encoding runs on a thread of its own, a few frames behind the renderer, at the lowest
 // priority. The GL driver draws on threads of its own that meet at the end of every pass;
 // an encoder of equal priority preempting one of them left the other waiting (measured: a
 // third more time per frame for an eighth more work). At the lowest priority the encoder
 // fills the gaps between passes and the time the render thread waits for a free slot. The
-// nice value 19 rather than SCHED_IDLE: beside other busy programs an idle-class thread all
-// but stopped (a 2.6 s render took 57 s); at nice 19 it took 4.4 s.
-constexpr int kEncoderNice = 19;
+// lowest priority the platform grants rather than an idle class: beside other busy programs
+// an idle-class thread all but stopped (a 2.6 s render took 57 s); at nice 19 it took 4.4 s.
 
 class WriterThread {
   public:
@@ -122,8 +100,7 @@ class WriterThread {
 
     void run()
     {
-        // Linux keeps a nice value per thread: this lowers the encoder thread's alone.
-        ::setpriority(PRIO_PROCESS, ::gettid(), kEncoderNice);
+        lume::app::platform().lowerThreadPriority();
         std::unique_lock lock(mMutex);
         for (;;) {
             mChanged.wait(lock, [this] { return mQueued > 0 || mClosing; });
@@ -226,7 +203,9 @@ int runRender(const RenderOptions &options)
                      seconds(options.from).c_str(), seconds(double(showFrames) / options.fps).c_str(), options.fps);
         return kBadCommandLineStatus;
     }
-    catchInterrupts();
+    // From here on an outside quit (Ctrl-C, SIGTERM) ends the render between two frames; the
+    // platform takes those signals before any thread of the render starts.
+    lume::app::Platform &platform = lume::app::platform();
     try {
         std::unique_ptr<FrameWriter> writer;
         if (options.output.empty())
@@ -244,7 +223,7 @@ int runRender(const RenderOptions &options)
         Progress progress(range.count, stderr);
         const bool complete = renderRange(
             renderer, *writer, range, options.width, options.height,
-            [&progress] { progress.frameDone(); }, [] { return sInterrupted != 0; });
+            [&progress] { progress.frameDone(); }, [&platform] { return platform.quitRequested(); });
         if (!complete) {
             std::fputc('\n', stderr);
             std::fprintf(stderr, "fraglume: render interrupted; %s\n",

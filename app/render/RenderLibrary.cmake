@@ -13,8 +13,6 @@ if(NOT TARGET fraglume_render)
     ${CMAKE_CURRENT_LIST_DIR}/ShowRenderer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VideoWriter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Yuv420.cpp
-    # The contact sheet's PNG writer: the PNG sequence shares its format with the sheet.
-    ${PROJECT_SOURCE_DIR}/tools/contact-sheet/PngFile.cpp
   )
   # The colour conversion runs on the render thread for every frame: let the compiler turn
   # its loops into vector code (with an AVX2 build picked at run time, see Yuv420.cpp).
@@ -22,5 +20,5 @@ if(NOT TARGET fraglume_render)
   target_include_directories(fraglume_render PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(fraglume_render
     PUBLIC fraglume_player
-    PRIVATE lume_test_gl lume_audio PNG::PNG PkgConfig::FFMPEG)
+    PRIVATE lume_app lume_audio PkgConfig::FFMPEG)
 endif()

@@ -7,11 +7,11 @@
 #include "app/ScenePass.h"
 #include "app/render/FrameTimeline.h"
 #include "framework/app/Console.h"
+#include "framework/app/RendererGl.h"
 #include "framework/app/Resources.h"
 #include "framework/gl/Draw.h"
 #include "framework/gl/Fbo.h"
 #include "framework/gl/GlslProg.h"
-#include "tests/support/GlContext.h"
 
 #include <glad/gl.h>
 
@@ -35,8 +35,8 @@ constexpr int kReadBuffers = 3;
 
 struct ShowRenderer::Impl {
     Setup mSetup;
-    test::GlContext mContext;
-    std::unique_ptr<test::SharedGlContext> mLoaderContext;
+    app::RendererGl mContext;
+    std::unique_ptr<app::SharedContext> mLoaderContext;
     ImageSlots mImages;
     std::shared_ptr<gl::GlslProg> mTransition;
     gl::Fbo mSceneFbo, mFadeFbo, mWipeFbo;
@@ -56,7 +56,7 @@ struct ShowRenderer::Impl {
     std::deque<std::pair<int64_t, GLuint>> mInFlight; // frame, buffer; oldest first
     int mNextBuffer = 0;
 
-    explicit Impl(const Setup &setup) : mSetup(setup), mContext(16, 16), mTimeline(setup.fps) {}
+    explicit Impl(const Setup &setup) : mSetup(setup), mTimeline(setup.fps) { mContext.attachOffscreen({16, 16}); }
 
     void start()
     {
@@ -89,10 +89,15 @@ struct ShowRenderer::Impl {
         for (const PlaylistEntry &entry : kPlaylist)
             mLoader.submit({entry.sceneId, L"", nullptr, entry.position});
         mLoaderContext = mContext.createSharedContext();
+        if (!mLoaderContext)
+            throw std::runtime_error("no OpenGL context for the loader thread");
         mLoaderThread = std::thread([this] {
-            mLoaderContext->makeCurrent();
-            mLoader.run(mLoaderStop);
-            mLoaderContext->release();
+            if (mLoaderContext->makeCurrent()) {
+                mLoader.run(mLoaderStop);
+                mLoaderContext->release();
+            } else {
+                app::ConsoleLine(mConsole) << "Failed to make the loader context current." << std::endl;
+            }
             mLoader.markFinished();
         });
     }
@@ -103,7 +108,7 @@ struct ShowRenderer::Impl {
         if (mLoaderThread.joinable())
             mLoaderThread.join();
         mLoaderContext.reset();
-        mContext.makeCurrent();
+        mContext.makeCurrentContext();
         glDeleteBuffers(kReadBuffers, mPixelBuffers);
     }
 

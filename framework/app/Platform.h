@@ -69,6 +69,17 @@ class Platform {
     // window or null.
     virtual void showMessageBox(void *ownerNative, const std::string &title, const std::string &text,
                                 MessageBoxIcon icon) = 0;
+
+    // Whether the process has been asked from outside to end (a quit signal, the console).
+    // Any thread. For programs without an application loop; the loop asks its AppImpl.
+    virtual bool quitRequested() = 0;
+    // The calling thread's scheduling priority lowered as far as the system allows without
+    // privileges, so that it yields to every other thread of the process; failing leaves it.
+    virtual void lowerThreadPriority() = 0;
+    // Turns the window `nativeWindow` (Window::getNative) into a borderless one covering its
+    // display, the display keeping its mode; `false` puts back the framed window it was, at
+    // the same place and size. The resize follows as an event.
+    virtual void coverDisplay(void *nativeWindow, bool cover) = 0;
 };
 
 // The process's platform, created by the backend on first use.

@@ -47,6 +47,20 @@ void RendererGl::attachWindow(App *app, WindowImpl *window, const RendererRef &s
         gl::bindEntryPoints(gl::loadFromCurrentContext);
 }
 
+void RendererGl::attachOffscreen(Vec2i size)
+{
+    if (size.x <= 0 || size.y <= 0)
+        throw std::runtime_error("an offscreen OpenGL context needs a size of at least 1x1");
+    if (!mImpl)
+        mImpl = platform().createRendererGlImpl(this);
+    mImpl->initializeOffscreen(size);
+    mHasContext = true;
+    madeCurrent();
+    // As attachWindow does, and for the same reason.
+    gl::bindEntryPoints(gl::loadFromCurrentContext);
+    gl::setViewport(Area(0, 0, size.x, size.y));
+}
+
 void RendererGl::kill()
 {
     if (!mImpl)

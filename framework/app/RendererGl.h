@@ -6,14 +6,14 @@
 
 #include <cstdint>
 #include <memory>
+#include <stdexcept>
 
 namespace lume::app {
 
 class RendererGl;
 
-// A second OpenGL context that shares objects (programs, textures, buffers) with a window's
-// render context, for work on another thread. It has a drawable of its own (a hidden 1x1
-// window), so it never competes with the render context for the window.
+// A second OpenGL context that shares objects (programs, textures, buffers) with a render
+// context, for work on another thread (BACKENDS.md has the rules).
 class SharedContext {
   public:
     virtual ~SharedContext() = default;
@@ -23,16 +23,15 @@ class SharedContext {
     virtual void release() = 0;
 };
 
-// The backend's OpenGL context of one window: pixel format, context, swap, and the context's
-// own GL duties (gl::Context: entry points and swap interval). RendererGl calls it on the
-// thread that owns the window and records which context is current (gl::makeContextCurrent),
-// so none of these needs to.
+// The backend's OpenGL context of one window, or of no window (offscreen). BACKENDS.md says
+// what each function must do; RendererGl records which context is current
+// (gl::makeContextCurrent), so none of these needs to.
 class RendererGlImpl : public gl::Context {
   public:
-    // Creates the window's context (sharing objects with `sharedWith` when given) and leaves
-    // it current on the calling thread. False when the window cannot have one; the backend
-    // has then said why on the console.
     virtual bool initialize(WindowImpl *window, RendererGlImpl *sharedWith) = 0;
+    // A context on a hidden drawable of `size` pixels, no application needed; throws
+    // std::runtime_error with the system's reason when none can be made.
+    virtual void initializeOffscreen(Vec2i size) = 0;
     // Ends the context (no longer current on the calling thread); initialize may follow.
     virtual void kill() = 0;
     virtual void makeCurrentContext() = 0;
@@ -73,6 +72,12 @@ class RendererGl : public Renderer {
     App *getApp() const { return mApp; }
     WindowImpl *getWindow() const { return mWindow; }
     RendererGlImpl *getImpl() const { return mImpl.get(); }
+
+    // A context of its own with no window: its default framebuffer is a hidden drawable of
+    // `size` pixels (for headless rendering, tools and tests), current on the calling thread
+    // with the viewport over it and the GL entry points bound, as attachWindow leaves a
+    // window's. Throws std::runtime_error saying why when the system gives no such context.
+    void attachOffscreen(Vec2i size);
 
     // A context sharing objects with this renderer's context, for another thread. Call on
     // the thread that owns the render context, after the window exists; the render context

@@ -2,9 +2,9 @@
 // messages moved onto the author's own lines, the once-a-second frame-rate readout, and the
 // file watches that trigger a rebuild.
 #include "app/authoring/CompileLog.h"
-#include "app/authoring/FileWatch.h"
 #include "app/authoring/FrameRateReadout.h"
 #include "app/authoring/SceneClock.h"
+#include "framework/app/FileWatch.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +21,7 @@
 #include <vector>
 
 using namespace fraglume;
+using namespace lume::app;
 
 TEST(SceneClock, PauseStepAndRestartMoveTheSceneTimeAsTheKeysSay)
 {

@@ -150,6 +150,9 @@ class TracingPlatform : public Platform {
         trace("MESSAGE BOX %s\n%s\nEND MESSAGE BOX %zu", title.c_str(), text.c_str(), text.size());
         mInner->showMessageBox(owner, title, text, icon);
     }
+    bool quitRequested() override { return mInner->quitRequested(); }
+    void lowerThreadPriority() override { mInner->lowerThreadPriority(); }
+    void coverDisplay(void *window, bool cover) override { mInner->coverDisplay(window, cover); }
 
   private:
     std::unique_ptr<Platform> mInner;

@@ -221,6 +221,9 @@ class FakePlatform : public Platform {
     DisplayChange changeDisplayMode(int32_t, int32_t) override { return kDisplayChangeSuccessful; }
     Vec2i getDesktopSize() override { return desktop; }
     void showMessageBox(void *, const std::string &, const std::string &, MessageBoxIcon) override {}
+    bool quitRequested() override { return false; }
+    void lowerThreadPriority() override {}
+    void coverDisplay(void *, bool) override {}
 
     FakeClock *clock = nullptr;
     Journal *journal = nullptr;

@@ -1,11 +1,74 @@
-// Pixel read-back and comparison for GL tests: the same on every backend.
+// The framework's offscreen context for tests, pixel read-back and comparison.
 #include "tests/support/GlContext.h"
+#include "tests/support/GlOverride.h"
+
+#include "framework/gl/Context.h"
 
 #include <glad/gl.h>
 
 #include <cstdlib>
+#include <exception>
+#include <stdexcept>
+#include <thread>
 
 namespace lume::test {
+
+GlContext::GlContext(int width, int height) : mWidth(width), mHeight(height)
+{
+    mRenderer.attachOffscreen({width, height});
+}
+
+GlContext::~GlContext() = default;
+
+void GlContext::makeCurrent()
+{
+    mRenderer.makeCurrentContext();
+}
+
+std::unique_ptr<SharedGlContext> GlContext::createSharedContext()
+{
+    std::unique_ptr<app::SharedContext> shared = mRenderer.createSharedContext();
+    if (!shared)
+        throw std::runtime_error("no shared OpenGL context");
+    return std::unique_ptr<SharedGlContext>(new SharedGlContext(std::move(shared)));
+}
+
+SharedGlContext::~SharedGlContext() = default;
+
+void SharedGlContext::makeCurrent()
+{
+    if (!mContext->makeCurrent())
+        throw std::runtime_error("the shared OpenGL context cannot be made current");
+}
+
+void SharedGlContext::release()
+{
+    mContext->release();
+}
+
+void SharedGlContext::runOnThread(const std::function<void()> &work)
+{
+    std::exception_ptr failure;
+    std::thread thread([&] {
+        try {
+            makeCurrent();
+            work();
+            glFinish();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        release();
+    });
+    thread.join();
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+void *glProc(const char *name)
+{
+    const gl::Context *context = gl::getCurrentContext();
+    return context ? reinterpret_cast<void *>(context->getProcAddress(name)) : nullptr;
+}
 
 std::ostream &operator<<(std::ostream &os, const Rgba &c)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/app/RendererGl.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -8,11 +10,9 @@
 
 namespace lume::test {
 
-// A real OpenGL compatibility context on a hidden window of the given size, which is its
-// default framebuffer: SDL's offscreen driver (EGL on Mesa) on Linux, needing no display; WGL
-// on Windows (under Wine that needs an X display). The constructor
-// makes it current on the calling thread and points the GL loader at it; GL calls made on a
-// thread with no current context do nothing and return 0.
+// The framework's offscreen context (RendererGl::attachOffscreen) of the given size, current
+// on the calling thread once made, with the shared-context and read-back helpers tests use.
+// On Windows under Wine it needs an X display.
 class GlContext {
   public:
     explicit GlContext(int width = 64, int height = 64);
@@ -21,8 +21,6 @@ class GlContext {
     GlContext &operator=(const GlContext &) = delete;
 
     void makeCurrent();
-    // Leaves the calling thread with no current context.
-    static void releaseCurrent();
 
     int getWidth() const { return mWidth; }
     int getHeight() const { return mHeight; }
@@ -32,15 +30,15 @@ class GlContext {
     // other thread (one thread at a time). See SharedGlContext.
     std::unique_ptr<class SharedGlContext> createSharedContext();
 
+    app::RendererGl &renderer() { return mRenderer; }
+
   private:
-    struct Impl;
-    std::unique_ptr<Impl> mImpl;
+    app::RendererGl mRenderer;
     int mWidth, mHeight;
 };
 
-// A context in a GlContext's share group with its own 1x1 hidden surface (SDL's offscreen
-// driver cannot make a second context current on the main window). Destroy it after the
-// thread that used it has released it, and before the GlContext it shares with.
+// A context in a GlContext's share group (RendererGl::createSharedContext). Destroy it after
+// the thread that used it has released it, and before the GlContext it shares with.
 class SharedGlContext {
   public:
     ~SharedGlContext();
@@ -59,9 +57,8 @@ class SharedGlContext {
 
   private:
     friend class GlContext;
-    struct Impl;
-    explicit SharedGlContext(std::unique_ptr<Impl> impl);
-    std::unique_ptr<Impl> mImpl;
+    explicit SharedGlContext(std::unique_ptr<app::SharedContext> context) : mContext(std::move(context)) {}
+    std::unique_ptr<app::SharedContext> mContext;
 };
 
 struct Rgba {

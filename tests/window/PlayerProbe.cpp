@@ -53,6 +53,9 @@ class RecordingPlatform : public Platform {
         std::fflush(stdout);
         mInner->showMessageBox(owner, title, text, icon);
     }
+    bool quitRequested() override { return mInner->quitRequested(); }
+    void lowerThreadPriority() override { mInner->lowerThreadPriority(); }
+    void coverDisplay(void *window, bool cover) override { mInner->coverDisplay(window, cover); }
 
   private:
     std::unique_ptr<Platform> mInner;

@@ -2,10 +2,10 @@
 // of its hold and lays the frames out in one captioned PNG grid: the whole show at a glance.
 // tools/contact-sheet/run builds and runs it; --help lists the options.
 #include "app/ImageSlots.h"
+#include "framework/app/RendererGl.h"
 #include "framework/gl/GlslProg.h"
-#include "tests/support/GlContext.h"
+#include "framework/image/ImageWrite.h"
 #include "tools/contact-sheet/BitmapFont.h"
-#include "tools/contact-sheet/PngFile.h"
 #include "tools/contact-sheet/SceneFrames.h"
 
 #include <glad/gl.h>
@@ -28,6 +28,12 @@ using namespace lume;
 using namespace lume::tools;
 
 namespace {
+
+void writePicture(const std::string &path, const Picture &picture)
+{
+    writePng(path, {picture.rgb.data(), picture.width, picture.height, std::ptrdiff_t(picture.width) * 3,
+                    ImageIo::ChannelOrder::RGB});
+}
 
 const char *const kUsage =
     "usage: contact_sheet [options]\n"
@@ -142,7 +148,8 @@ int main(int argc, char **argv)
 
         if (!o.framesDir.empty())
             std::filesystem::create_directories(o.framesDir);
-        test::GlContext context(o.width, o.height);
+        app::RendererGl context;
+        context.attachOffscreen({o.width, o.height});
         const fraglume::ImageSlots images = [] {
             fraglume::ImageSlots slots;
             for (int slot = 0; slot < fraglume::kImageSlotCount; ++slot)
@@ -185,10 +192,11 @@ int main(int argc, char **argv)
                 const Picture frame = frames.render(program, scene, t);
                 blit(sheet, frame, x, y + captionHeight);
                 if (!o.framesDir.empty())
-                    writePng(o.framesDir + "/" + std::to_string(scene.sceneId) + "_" + secondsText(t) + ".png", frame);
+                    writePicture(o.framesDir + "/" + std::to_string(scene.sceneId) + "_" + secondsText(t) + ".png",
+                                 frame);
             }
         }
-        writePng(o.out, sheet);
+        writePicture(o.out, sheet);
         std::printf("%s: %zu scenes x %d moments at %dx%d\n", o.out.c_str(), scenes.size(), columns, o.width,
                     o.height);
         return failures ? 1 : 0;

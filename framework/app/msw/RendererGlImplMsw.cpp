@@ -4,6 +4,8 @@
 #include "framework/app/WindowImpl.h"
 
 #include <mutex>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace lume::app {
@@ -50,7 +52,7 @@ constexpr const wchar_t *kHiddenClassName = L"LumeGlContextClass";
 std::mutex sRetiredMutex;
 std::vector<HWND> sRetiredWindows;
 
-HWND createHiddenWindow()
+HWND createHiddenWindow(int width = 1, int height = 1)
 {
     static const bool sRegistered = [] {
         WNDCLASSEXW wc{};
@@ -63,8 +65,8 @@ HWND createHiddenWindow()
     }();
     if (!sRegistered)
         return nullptr;
-    return CreateWindowExW(0, kHiddenClassName, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, GetModuleHandleW(nullptr),
-                           nullptr);
+    return CreateWindowExW(0, kHiddenClassName, L"", WS_POPUP, 0, 0, width, height, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
 }
 
 class SharedContextMsw : public SharedContext {
@@ -209,6 +211,26 @@ bool RendererGlImplMsw::initialize(WindowImpl *window, RendererGlImpl *sharedWit
     return true;
 }
 
+void RendererGlImplMsw::initializeOffscreen(Vec2i size)
+{
+    // A popup window never shown: WGL needs a device context with a pixel format, and the
+    // hidden window's client area is the default framebuffer.
+    mWnd = createHiddenWindow(size.x, size.y);
+    mOwnsWindow = mWnd != nullptr;
+    mDC = mWnd ? GetDC(mWnd) : nullptr;
+    const char *failed = !mDC                              ? "no hidden window"
+                         : !setPixelFormat(mDC, sPixelFormat) ? "no pixel format"
+                         : !(mRC = wglCreateContext(mDC))     ? "wglCreateContext failed"
+                         : !wglMakeCurrent(mDC, mRC)          ? "wglMakeCurrent failed"
+                                                              : nullptr;
+    if (failed) {
+        const std::string reason = std::string(failed) + " (error " + std::to_string(GetLastError()) + ")";
+        kill();
+        throw std::runtime_error("Failed to create an offscreen OpenGL context: " + reason);
+    }
+    destroyRetiredWindows();
+}
+
 void RendererGlImplMsw::kill()
 {
     if (mRC) {
@@ -216,6 +238,15 @@ void RendererGlImplMsw::kill()
             wglMakeCurrent(nullptr, nullptr);
         wglDeleteContext(mRC);
         mRC = nullptr;
+    }
+    if (mOwnsWindow) {
+        ReleaseDC(mWnd, mDC);
+        DestroyWindow(mWnd);
+        mWnd = nullptr;
+        mDC = nullptr;
+        mOwnsWindow = false;
+        // No message loop runs here to destroy the hidden windows of ended shared contexts.
+        destroyRetiredWindows();
     }
 }
 

@@ -6,7 +6,8 @@
 
 namespace lume::app {
 
-// The OpenGL context of a window through WGL: pixel format RGBA8, depth 16, no stencil,
+// The OpenGL context of a window through WGL, or offscreen on a hidden window of its own:
+// pixel format RGBA8, depth 16, no stencil,
 // double-buffered (with multisampling through WGL_ARB_pixel_format when asked, falling back
 // level by level); objects shared with another window's context when asked. Entry points come
 // from wglGetProcAddress, and from opengl32.dll's own exports for the OpenGL 1.1 functions
@@ -17,6 +18,7 @@ class RendererGlImplMsw : public RendererGlImpl {
     ~RendererGlImplMsw() override;
 
     bool initialize(WindowImpl *window, RendererGlImpl *sharedWith) override;
+    void initializeOffscreen(Vec2i size) override;
     void kill() override;
     void makeCurrentContext() override;
     void swapBuffers() override;
@@ -46,6 +48,7 @@ class RendererGlImplMsw : public RendererGlImpl {
     HWND mWnd = nullptr;
     HDC mDC = nullptr;
     HGLRC mRC = nullptr;
+    bool mOwnsWindow = false; // offscreen: the hidden window is this context's
 };
 
 } // namespace lume::app

@@ -70,7 +70,7 @@ std::unique_ptr<AppImplBasic> PlatformSdl::createAppImpl(AppBasic *app)
 
 std::unique_ptr<RendererGlImpl> PlatformSdl::createRendererGlImpl(RendererGl *renderer)
 {
-    return std::make_unique<RendererGlImplSdl>(renderer);
+    return std::make_unique<RendererGlImplSdl>(renderer, this);
 }
 
 void PlatformSdl::writeDebugOutput(std::string_view text)
@@ -79,13 +79,22 @@ void PlatformSdl::writeDebugOutput(std::string_view text)
     std::fflush(stderr);
 }
 
-void PlatformSdl::startVideo()
+void PlatformSdl::startVideo(bool headless)
 {
     std::lock_guard lock(mMutex);
     if (mVideoStarted)
         return;
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+    if (headless)
+        SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "offscreen", SDL_HINT_OVERRIDE);
+    const bool started = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    if (headless)
+        SDL_ResetHint(SDL_HINT_VIDEODRIVER); // a later start of video picks its own driver
+    if (!started)
         throw std::runtime_error(std::string("Failed to start the video subsystem: ") + SDL_GetError());
+    // SDL unloads the GL library with its last GL window, which would leave every entry point
+    // bound through it dangling; headless contexts come and go, so one reference stays.
+    if (headless && SDL_GL_LoadLibrary(nullptr) != 0)
+        throw std::runtime_error(std::string("Failed to load the OpenGL library: ") + SDL_GetError());
     mVideoStarted = true;
     // Characters come from the key events; no input method is needed.
     SDL_StopTextInput();

@@ -31,10 +31,15 @@ class PlatformSdl : public Platform {
     Vec2i getDesktopSize() override;
     void showMessageBox(void *ownerNative, const std::string &title, const std::string &text,
                         MessageBoxIcon icon) override;
+    bool quitRequested() override { return quitSignalled(); }
+    void lowerThreadPriority() override;                      // ThreadPrioritySdl.cpp
+    void coverDisplay(void *nativeWindow, bool cover) override; // DesktopCoverSdl.cpp
 
     // Starts SDL's video subsystem (once) and applies the cursor and screen-saver state
-    // asked for before it ran. Throws when there is no video.
-    void startVideo();
+    // asked for before it ran. Throws when there is no video. `headless`: when video is not
+    // up yet, it starts on SDL's offscreen driver (no display needed) and keeps the GL
+    // library loaded for the rest of the process; video already up keeps its driver.
+    void startVideo(bool headless = false);
     // Ends SDL's video subsystem.
     void stopVideo();
 

@@ -2,8 +2,11 @@
 
 #include "framework/app/App.h"
 #include "framework/app/WindowImpl.h"
+#include "framework/app/sdl/PlatformSdl.h"
 
 #include <mutex>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace lume::app {
@@ -56,7 +59,10 @@ void writeConsole(RendererGl *renderer, const char *what)
 
 } // namespace
 
-RendererGlImplSdl::RendererGlImplSdl(RendererGl *renderer) : mRenderer(renderer) {}
+RendererGlImplSdl::RendererGlImplSdl(RendererGl *renderer, PlatformSdl *platform)
+    : mRenderer(renderer), mPlatform(platform)
+{
+}
 
 RendererGlImplSdl::~RendererGlImplSdl()
 {
@@ -98,6 +104,22 @@ bool RendererGlImplSdl::initialize(WindowImpl *window, RendererGlImpl *sharedWit
     return true;
 }
 
+void RendererGlImplSdl::initializeOffscreen(Vec2i size)
+{
+    mPlatform->startVideo(true);
+    destroyRetiredWindows();
+    setPixelFormatAttributes(0);
+    SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 0);
+    mWindow = SDL_CreateWindow("", 0, 0, size.x, size.y, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+    mOwnsWindow = mWindow != nullptr;
+    mContext = mWindow ? SDL_GL_CreateContext(mWindow) : nullptr; // current on success
+    if (!mContext) {
+        const std::string error = SDL_GetError();
+        kill();
+        throw std::runtime_error("Failed to create an offscreen OpenGL context: " + error);
+    }
+}
+
 void RendererGlImplSdl::kill()
 {
     if (mContext) {
@@ -105,6 +127,13 @@ void RendererGlImplSdl::kill()
             SDL_GL_MakeCurrent(nullptr, nullptr);
         SDL_GL_DeleteContext(mContext);
         mContext = nullptr;
+    }
+    if (mOwnsWindow) {
+        SDL_DestroyWindow(mWindow);
+        mWindow = nullptr;
+        mOwnsWindow = false;
+        // No event loop runs here to destroy the hidden windows of ended shared contexts.
+        destroyRetiredWindows();
     }
 }
 

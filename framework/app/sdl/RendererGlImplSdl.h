@@ -6,15 +6,18 @@
 
 namespace lume::app {
 
-// The OpenGL context of a window on SDL: RGBA8, depth 16, no stencil, double-buffered,
-// compatibility profile; objects shared with another window's context when asked. Entry
-// points and the swap interval come from SDL for whichever SDL context is current.
+class PlatformSdl;
+
+// The OpenGL context of a window on SDL, or offscreen on a hidden window of its own
+// (setPixelFormatAttributes has the format). Entry points and the swap interval come from SDL
+// for whichever SDL context is current.
 class RendererGlImplSdl : public RendererGlImpl {
   public:
-    explicit RendererGlImplSdl(RendererGl *renderer);
+    RendererGlImplSdl(RendererGl *renderer, PlatformSdl *platform);
     ~RendererGlImplSdl() override;
 
     bool initialize(WindowImpl *window, RendererGlImpl *sharedWith) override;
+    void initializeOffscreen(Vec2i size) override;
     void kill() override;
     void makeCurrentContext() override;
     void swapBuffers() override;
@@ -37,8 +40,10 @@ class RendererGlImplSdl : public RendererGlImpl {
 
   private:
     RendererGl *mRenderer;
+    PlatformSdl *mPlatform;
     SDL_Window *mWindow = nullptr;
     SDL_GLContext mContext = nullptr;
+    bool mOwnsWindow = false; // offscreen: the hidden window is this context's
 };
 
 } // namespace lume::app

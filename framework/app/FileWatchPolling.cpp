@@ -1,6 +1,7 @@
-#include "app/authoring/FileWatch.h"
+// Portable: the file's status compared from one call to the next.
+#include "framework/app/FileWatch.h"
 
-namespace fraglume {
+namespace lume::app {
 
 namespace {
 
@@ -48,4 +49,4 @@ std::unique_ptr<FileWatch> makePollingFileWatch(const std::filesystem::path &fil
     return std::make_unique<PollingFileWatch>(file);
 }
 
-} // namespace fraglume
+} // namespace lume::app

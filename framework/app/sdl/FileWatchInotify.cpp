@@ -1,12 +1,13 @@
 // Linux: inotify on the file's folder, so that a save by rename (a new inode under the old
 // name) is seen as well as a write in place.
-#include "app/authoring/FileWatch.h"
+#include "framework/app/FileWatch.h"
 
 #include <sys/inotify.h>
 #include <unistd.h>
 
+#include <string>
 
-namespace fraglume {
+namespace lume::app {
 
 namespace {
 
@@ -60,4 +61,4 @@ std::unique_ptr<FileWatch> makeFileWatch(const std::filesystem::path &file)
     return std::make_unique<InotifyFileWatch>(fd, file.filename().string());
 }
 
-} // namespace fraglume
+} // namespace lume::app

@@ -1,10 +1,9 @@
-#include "app/authoring/DesktopWindow.h"
-
-#include "framework/app/Window.h"
+// A window turned into a borderless one covering its display, and back.
+#include "framework/app/sdl/PlatformSdl.h"
 
 #include <SDL.h>
 
-namespace fraglume {
+namespace lume::app {
 
 namespace {
 
@@ -13,14 +12,14 @@ SDL_Rect sFramed{0, 0, 0, 0};
 
 } // namespace
 
-void setDesktopFullScreen(lume::app::Window &window, bool fullScreen)
+void PlatformSdl::coverDisplay(void *nativeWindow, bool cover)
 {
-    auto *native = static_cast<SDL_Window *>(window.getNative());
+    auto *native = static_cast<SDL_Window *>(nativeWindow);
     if (!native)
         return;
     // Done by hand rather than with SDL's desktop full-screen flag, which needs a window
     // manager that honours the request; this works with any or none.
-    if (fullScreen) {
+    if (cover) {
         SDL_GetWindowPosition(native, &sFramed.x, &sFramed.y);
         SDL_GetWindowSize(native, &sFramed.w, &sFramed.h);
         SDL_Rect display;
@@ -37,4 +36,4 @@ void setDesktopFullScreen(lume::app::Window &window, bool fullScreen)
     }
 }
 
-} // namespace fraglume
+} // namespace lume::app

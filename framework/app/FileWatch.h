@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <memory>
 
-namespace fraglume {
+namespace lume::app {
 
 // Tells whether a file may have changed: written and closed, replaced by a rename (the way
 // many editors save), removed, or its permissions changed. The file need not exist. The
@@ -17,11 +17,12 @@ class FileWatch {
     virtual bool changed() = 0;
 };
 
-// The platform's change notification on the file's folder, else polling.
+// The platform's change notification on the file's folder (Linux: inotify), else polling.
+// Defined by the backend.
 std::unique_ptr<FileWatch> makeFileWatch(const std::filesystem::path &file);
 
 // Compares the file's status (existence, inode, size, modification time, permissions) with
 // the one seen at the previous call.
 std::unique_ptr<FileWatch> makePollingFileWatch(const std::filesystem::path &file);
 
-} // namespace fraglume
+} // namespace lume::app

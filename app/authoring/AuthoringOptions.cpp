@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/Playlist.h"
+#include "app/ScenePass.h"
 
 #include <charconv>
 #include <cmath>
@@ -14,7 +15,6 @@ namespace fraglume {
 namespace {
 
 constexpr int kLastLayout = 10;
-constexpr int kMaxSide = 16384;
 
 // A whole decimal number and nothing else (no sign, no spaces), or nothing.
 std::optional<int> wholeNumber(const std::string &text)
@@ -35,7 +35,7 @@ std::optional<lume::Vec2i> parseSize(const std::string &text)
     if (x == std::string::npos)
         return std::nullopt;
     const std::optional<int> w = wholeNumber(text.substr(0, x)), h = wholeNumber(text.substr(x + 1));
-    if (!w || !h || *w < 1 || *h < 1 || *w > kMaxSide || *h > kMaxSide)
+    if (!w || !h || *w < 1 || *h < 1 || *w > kMaxPictureSide || *h > kMaxPictureSide)
         return std::nullopt;
     return lume::Vec2i{*w, *h};
 }
@@ -51,19 +51,6 @@ std::optional<double> parseSeconds(const std::string &text)
 }
 
 } // namespace
-
-bool isShowSceneId(int id)
-{
-    return id == 64 || (id >= 68 && id <= 81);
-}
-
-int showLayoutOf(int sceneId)
-{
-    for (const PlaylistEntry &entry : kPlaylist)
-        if (entry.sceneId == sceneId)
-            return entry.timing.channelLayout;
-    return 0;
-}
 
 AuthoringOptions parseAuthoringOptions(const std::vector<std::string> &args)
 {
@@ -112,7 +99,8 @@ AuthoringOptions parseAuthoringOptions(const std::vector<std::string> &args)
         } else if (option == "--size") {
             const std::optional<lume::Vec2i> size = parseSize(value);
             if (!size)
-                throw CommandLineError{"bad size '" + value + "' (WxH, each side 1 to 16384)"};
+                throw CommandLineError{"bad size '" + value + "' (WxH, each side 1 to " + std::to_string(kMaxPictureSide) +
+                                       ")"};
             options.size = *size;
         } else {
             const std::optional<double> time = parseSeconds(value);

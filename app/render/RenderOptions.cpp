@@ -1,6 +1,7 @@
 #include "app/render/RenderOptions.h"
 
 #include "app/CommandLine.h"
+#include "app/ScenePass.h"
 
 #include <algorithm>
 #include <cctype>
@@ -13,8 +14,6 @@ namespace fraglume {
 
 namespace {
 
-// Larger pictures than this exceed what GL drivers promise for a framebuffer.
-constexpr int kMaxSide = 8192;
 constexpr int kMaxFps = 240;
 
 [[noreturn]] void fail(const std::string &message)
@@ -52,8 +51,8 @@ void parseSize(const std::string &text, RenderOptions &options)
     const size_t x = text.find('x');
     int w = 0, h = 0;
     if (x == std::string::npos || !parseNumber(text.substr(0, x), w) || !parseNumber(text.substr(x + 1), h) || w < 1 ||
-        h < 1 || w > kMaxSide || h > kMaxSide)
-        fail("--size '" + text + "': expected WIDTHxHEIGHT, each from 1 to " + std::to_string(kMaxSide));
+        h < 1 || w > kMaxPictureSide || h > kMaxPictureSide)
+        fail("--size '" + text + "': expected WIDTHxHEIGHT, each from 1 to " + std::to_string(kMaxPictureSide));
     options.width = w;
     options.height = h;
 }

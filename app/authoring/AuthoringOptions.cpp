@@ -1,10 +1,11 @@
 #include "app/authoring/AuthoringOptions.h"
 
-#include "app/CommandLine.h"
+#include "app/CommandLineError.h"
 #include "app/Playlist.h"
 #include "app/ScenePass.h"
 
 #include <charconv>
+#include <cstdio>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -51,6 +52,25 @@ std::optional<double> parseSeconds(const std::string &text)
 }
 
 } // namespace
+
+std::string authoringUsageText()
+{
+    return "       fraglume --scene FILE|ID [--layout N] [--size WxH] [--time S]\n";
+}
+
+std::string authoringHelpText()
+{
+    const AuthoringOptions defaults;
+    char time[32];
+    std::snprintf(time, sizeof time, "%g", defaults.time);
+    return "--scene plays one scene file in a window, rebuilt on every save (or a show scene by\n"
+           "id); --layout picks the channel images (0-" +
+           std::to_string(kLastLayout) +
+           ", by default the show's layout for the\n"
+           "scene's id), --size the window, --time the scene time to start at, in seconds.\n"
+           "Defaults (--scene): --size " +
+           std::to_string(defaults.size.x) + "x" + std::to_string(defaults.size.y) + " --time " + time + "\n";
+}
 
 AuthoringOptions parseAuthoringOptions(const std::vector<std::string> &args)
 {

@@ -22,9 +22,15 @@ struct AuthoringOptions {
     double time = 0.0;
 };
 
-// Reads the words after `--scene`. Throws CommandLineError (one line, naming the word) for a
+// Reads the words after `--scene`. Throws CommandLineError (app/CommandLineError.h: one line,
+// naming the word) for a
 // missing or unreadable scene, an unknown option, a layout outside 0 to 10, a size that is
 // not WxH with both sides from 1 to kMaxPictureSide, or a time that is not a number of seconds >= 0.
 AuthoringOptions parseAuthoringOptions(const std::vector<std::string> &args);
+
+// The mode's usage line and its paragraph for the executable's --help; the paragraph ends
+// with a line "Defaults (--scene): ..." of the options' own default values.
+std::string authoringUsageText();
+std::string authoringHelpText();
 
 } // namespace fraglume

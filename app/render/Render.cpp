@@ -1,6 +1,6 @@
 #include "app/render/Render.h"
 
-#include "app/CommandLine.h"
+#include "app/CommandLineError.h"
 #include "app/Playlist.h"
 #include "app/Uniforms.h"
 #include "app/render/FrameTimeline.h"

@@ -44,8 +44,8 @@ CommandLine parseCommandLine(const std::vector<std::string> &args)
 
 std::string usageText()
 {
-    std::string text = "Usage: fraglume [--help | --version]\n"
-                       "       fraglume --scene FILE|ID [--layout N] [--size WxH] [--time S]\n";
+    std::string text = "Usage: fraglume [--help | --version]\n";
+    text += authoringUsageText();
 #if FRAGLUME_WITH_RENDER
     text += renderUsageText();
 #endif
@@ -55,10 +55,8 @@ std::string usageText()
             "window, Ctrl-C or SIGTERM end it early; the desktop mode is put back however it ends.\n"
             "\n"
             "  --help     print this text and end\n"
-            "  --version  print the player's version and end\n"
-            "  --scene    play one scene file in a window, rebuilt on every save (or a show scene\n"
-            "             by id); --layout picks the channel images (0-10), --size the window,\n"
-            "             --time the scene time to start at\n";
+            "  --version  print the player's version and end\n";
+    text += "\n" + authoringHelpText();
 #if !FRAGLUME_WITH_RENDER
     // The Windows build: authoring and the offline renderer stand on Linux libraries (inotify,
     // SDL2, FFmpeg) for now.
@@ -66,11 +64,7 @@ std::string usageText()
             "--scene and --render are in the Linux build only; this build plays the show.\n";
 #endif
 #if FRAGLUME_WITH_RENDER
-    text += "\n"
-            "--render writes the show (or the range --from to --to, in seconds) without a window:\n"
-            "OUT is an H.264 video with the soundtrack (.mp4, or Matroska for .mkv; --crf 0-51\n"
-            "sets the quality, 18 by default), --frames DIR a numbered PNG sequence instead.\n"
-            "Defaults: --size 1920x1080 --fps 60 --date 2000-01-01T00:00:00 (iDate).\n";
+    text += "\n" + renderHelpText();
 #endif
     return text;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommandLineError.h"
 #include "app/authoring/AuthoringOptions.h"
 #include "app/render/RenderOptions.h"
 
@@ -17,18 +18,14 @@ struct CommandLine {
     RenderOptions render;   // Mode::Render: the video or PNG sequence to write
 };
 
-// Reads the arguments after the program name. A bad command line throws
-// CommandLineError with a one-line message that names the option; the caller prints it and
-// ends with kBadCommandLineStatus, having started nothing.
+// Reads the arguments after the program name: the first word picks the mode, whose own parser
+// reads the rest. A bad command line throws CommandLineError with a one-line message that
+// names the option; the caller prints it and ends with kBadCommandLineStatus, having started
+// nothing.
 CommandLine parseCommandLine(const std::vector<std::string> &args);
 
-struct CommandLineError {
-    std::string message;
-};
-
-constexpr int kBadCommandLineStatus = 2;
-
-// The texts --help and --version print (each ends with a newline).
+// The texts --help and --version print (each ends with a newline). Each mode adds its own
+// usage lines and its paragraph, with its defaults taken from its options' own values.
 std::string usageText();
 std::string versionText();
 

@@ -1,33 +1,18 @@
 #pragma once
 
-#include "app/JobQueue.h"
-#include "app/SceneLoader.h"
-#include "app/ScenePass.h"
-#include "app/SceneTimeline.h"
+#include "app/ShowEngine.h"
 #include "framework/Vector.h"
 #include "framework/app/AppBasic.h"
 #include "framework/app/DisplayMode.h"
-#include "framework/gl/Fbo.h"
 
-#include <atomic>
 #include <cstdint>
 #include <filesystem>
-#include <memory>
-#include <string>
-#include <thread>
-
-namespace lume::app {
-class SharedContext;
-}
-
-namespace lume::gl {
-class GlslProg;
-} // namespace lume::gl
 
 namespace fraglume {
 
-// The player: one per process. Lifecycle (settings, display mode, shutdown, fatal error) is
-// in Lifecycle.cpp; start-up, frames, input, the loader and music in their own files.
+// The player: one per process, the show engine driven by the window. Lifecycle (settings,
+// display mode, shutdown, fatal error) is in Lifecycle.cpp; start-up, frames, input, the
+// loader's context and music in their own files.
 class FraglumeApp : public lume::app::AppBasic {
   public:
     FraglumeApp() = default;
@@ -56,16 +41,12 @@ class FraglumeApp : public lume::app::AppBasic {
     static const char *displayChangeMessage(lume::app::DisplayChange code);
 
   protected:
-    // The music's and the loader's steps of shutdown (their own files): music stopped and
-    // its engine released; loader stop flag set, thread joined, then the queues destroyed
-    // (ready queue first) with any jobs still in them.
+    // The music's step of shutdown (its own file): music stopped and its engine released.
     void shutdownMusic();
-    void stopLoader();
 
-    // Loader thread (Loader.cpp): a context sharing objects with the render context, and
-    // the thread body that builds the queued scenes in it.
+    // Loader thread (Loader.cpp): the show's loader started on a context sharing objects
+    // with the window's render context. False when there is no such context.
     bool startLoaderThread();
-    void loaderMain(std::shared_ptr<lume::app::SharedContext> context);
 
     // Music (Music.cpp): engine start and the soundtrack, per-frame engine update.
     void startMusic();
@@ -73,34 +54,14 @@ class FraglumeApp : public lume::app::AppBasic {
     void stopMusic();
     void updateMusic();
 
-    // What the scene pass feeds the playing scene this frame (Frame.cpp).
-    SceneInputs sceneInputs() const;
-
     int32_t mDesktopWidth = 0;
     int32_t mDesktopHeight = 0;
-    // The fade's start and length, with the rest of the show's pacing, live in mShow.
-    std::shared_ptr<lume::gl::GlslProg> mTransitionProgram;
-    std::shared_ptr<lume::gl::GlslProg> mCurrentProgram;
-    std::shared_ptr<lume::gl::GlslProg> mNextProgram;
-    lume::gl::Fbo mSceneFbo;
-    lume::gl::Fbo mFadeFbo;
-    ImageSlots mImages;
+    // The show: timeline, programs, hand-over, buffers, images and the loader.
+    ShowEngine mEngine{getConsole()};
+    // The frame's one reading of the application clock, taken in update() and used by the
+    // whole frame: the hand-over, the scene's uniforms, the wipe and the switch.
+    double mFrameTime = 0.0;
     lume::Vec4f mMouse;
-    // The names the jobs of the playing and the waiting scene carried (empty for the
-    // playlist's scenes); handed along at each switch and read by nothing else.
-    std::wstring mCurrentName;
-    std::wstring mNextName;
-    std::unique_ptr<JobQueue> mLoadQueue;
-    std::unique_ptr<JobQueue> mReadyQueue;
-    std::shared_ptr<std::thread> mLoaderThread;
-    std::atomic<bool> mLoaderStop{false};
-
-    // Scene pacing: the scene table, position, start time, fade start and length.
-    SceneTimeline mShow;
-    // The loader's work: builds queued scenes and counts those not yet handed over.
-    std::unique_ptr<SceneLoader> mLoader;
-    // Set once start-up has filled the image slots, which the loader's warm-up draws read.
-    std::atomic<bool> mImagesReady{false};
     // mMouse holds a position only after the first press.
     bool mMousePressed = false;
 };

@@ -1,9 +1,8 @@
 // Input: Escape ends the show, the mouse is recorded for the scenes, dropped files are
-// reported and ignored; resize re-creates the two off-screen buffers.
+// reported and ignored; resize re-creates the engine's two off-screen buffers.
 #include "app/FraglumeApp.h"
 
 #include "framework/app/Utf.h"
-#include "framework/gl/Draw.h"
 
 namespace fraglume {
 
@@ -36,19 +35,10 @@ void FraglumeApp::resize()
     if (getWindowWidth() <= 0 || getWindowHeight() <= 0)
         return;
     try {
-        mSceneFbo = gl::Fbo(getWindowWidth(), getWindowHeight(), sceneBufferFormat());
-        mFadeFbo = gl::Fbo(getWindowWidth(), getWindowHeight(), sceneBufferFormat());
+        mEngine.makeBuffers(getWindowSize());
     } catch (const std::exception &exc) {
         fatalError("Failed to create the off-screen buffers:\n%s", exc.what());
-        return;
     }
-    mSceneFbo.getTexture(0).setFlipped();
-    mFadeFbo.getTexture(0).setFlipped();
-    // The wipe fades into this buffer and stalled frames show it: opaque black, never
-    // whatever a new buffer happens to hold.
-    mFadeFbo.bindFramebuffer();
-    gl::clear(ColorA{0, 0, 0, 1});
-    gl::Fbo::unbindFramebuffer();
 }
 
 void FraglumeApp::fileDrop(FileDropEvent event)
@@ -70,7 +60,7 @@ void FraglumeApp::fileDrop(FileDropEvent event)
             console() << "Failed to compile the shader: " << exc.what() << std::endl;
             continue;
         }
-        if (!mLoader || !mLoader->trySubmit(job))
+        if (!mEngine.trySubmit(job))
             break;
     }
 }

@@ -120,7 +120,7 @@ void FraglumeApp::shutdown()
     shutdownMusic();
     showCursor();
     changeDisplayMode(mDesktopWidth, mDesktopHeight);
-    stopLoader();
+    mEngine.stopLoader();
 }
 
 void FraglumeApp::fatalError(const char *format, ...)

@@ -1,6 +1,8 @@
 // The soundtrack: one MP3 stream from the working folder, started once and never consulted.
 #include "app/FraglumeApp.h"
 
+#include "app/Playlist.h"
+
 #include "audio/Channel.h"
 #include "audio/Mp3Decoder.h"
 #include "audio/Sound.h"
@@ -35,7 +37,7 @@ void FraglumeApp::startMusic()
         sMusicSystem->init(32);
     sMusicSound = nullptr;
     sMusicChannel = nullptr;
-    playMusic(std::filesystem::path("vell-short.mp3"));
+    playMusic(std::filesystem::path(kSoundtrackFile));
 }
 
 void FraglumeApp::playMusic(const std::filesystem::path &path)

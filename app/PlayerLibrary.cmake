@@ -1,5 +1,5 @@
 # The player's pieces that need no application object: queue, playlist, pacing, uniforms,
-# scene pass, assembly and the loader's work loop. The executable, the player's tests and
+# scene pass, assembly, the loader's work loop and the show engine they make up. The executable, the player's tests and
 # benchmarks, and content tools (scene benchmark, contact sheet) link them from here.
 if(NOT TARGET fraglume_player)
   add_library(fraglume_player STATIC
@@ -11,6 +11,7 @@ if(NOT TARGET fraglume_player)
     ${CMAKE_CURRENT_LIST_DIR}/SceneLoader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScenePass.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SceneTimeline.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ShowEngine.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Uniforms.cpp
     ${CMAKE_CURRENT_LIST_DIR}/authoring/AuthoringOptions.cpp
   )

@@ -28,6 +28,21 @@ const std::array<PlaylistEntry, 15> kPlaylist = {{
     {15, 80, {5.0f, 1.0f, 8, 0}},
 }};
 
+const std::array<int, 15> kShowSceneIds = {64, 68, 69, 70, 71, 72, 73, 74, 75, 76, 77, 78, 79, 80, 81};
+
+bool isShowSceneId(int id)
+{
+    return std::find(kShowSceneIds.begin(), kShowSceneIds.end(), id) != kShowSceneIds.end();
+}
+
+int showLayoutOf(int sceneId)
+{
+    for (const PlaylistEntry &entry : kPlaylist)
+        if (entry.sceneId == sceneId)
+            return entry.timing.channelLayout;
+    return 0;
+}
+
 namespace {
 
 // Units 1 to 7 of each layout as IMAGE ids in binding order; 0 pairs are the kept units.

@@ -34,6 +34,17 @@ struct PlaylistEntry {
 // Positions 1 to 15; position 15 only ends the show.
 extern const std::array<PlaylistEntry, 15> kPlaylist;
 
+// The FRAG ids of every scene source the show embeds, in id order (the playlist plays all but
+// one of them).
+extern const std::array<int, 15> kShowSceneIds;
+bool isShowSceneId(int id);
+// The layout the show plays a scene id with (its first playlist position); 0 for an id the
+// playlist does not play.
+int showLayoutOf(int sceneId);
+
+// The soundtrack, read from the working folder: the show plays it, the render muxes it.
+constexpr const char *kSoundtrackFile = "vell-short.mp3";
+
 // Scene table capacity and the number of entries the show uses (entry 0 stays all zero, the
 // entry "before" the first scene).
 constexpr int kSceneTableSize = 40;

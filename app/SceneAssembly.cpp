@@ -17,18 +17,25 @@ namespace fraglume {
 using namespace lume;
 using namespace lume::app;
 
-std::string joinSceneFragment(const std::string &header, const std::string &scene)
+std::shared_ptr<gl::GlslProg> assembleSceneProgram(const std::string &scene)
 {
-    return header + scene;
+    const std::string vertex = loadString(loadResource(kVertexShaderId, "FRAG"));
+    const std::string fragment = loadString(loadResource(kHeaderShaderId, "FRAG")) + scene;
+    return std::make_shared<gl::GlslProg>(vertex.c_str(), fragment.c_str());
 }
 
 std::shared_ptr<gl::GlslProg> buildSceneProgramFromResources(int sceneId)
 {
-    const std::string vertex = loadString(loadResource(kVertexShaderId, "FRAG"));
-    const std::string scene = loadString(loadResource(sceneId, "FRAG"));
-    const std::string header = loadString(loadResource(kHeaderShaderId, "FRAG"));
-    const std::string fragment = joinSceneFragment(header, scene);
-    return std::make_shared<gl::GlslProg>(vertex.c_str(), fragment.c_str());
+    return assembleSceneProgram(loadString(loadResource(sceneId, "FRAG")));
+}
+
+std::vector<int> showLayoutsUpTo(int position)
+{
+    std::vector<int> layouts;
+    for (const PlaylistEntry &e : kPlaylist)
+        if (e.position <= position)
+            layouts.push_back(e.timing.channelLayout);
+    return layouts;
 }
 
 namespace {
@@ -61,13 +68,7 @@ template <typename Draw> void drawTiny(Draw &&draw)
 
 void warmUpSceneProgram(const std::shared_ptr<gl::GlslProg> &program, const ImageSlots *images, int position)
 {
-    // Units a layout skips keep the previous scene's image, so replay the playlist's
-    // bindings up to this position to get the texture state the scene will really see.
-    std::vector<int> layouts;
-    for (const PlaylistEntry &e : kPlaylist)
-        if (e.position <= position)
-            layouts.push_back(e.timing.channelLayout);
-    warmUpSceneProgram(program, images, layouts);
+    warmUpSceneProgram(program, images, showLayoutsUpTo(position));
 }
 
 void warmUpSceneProgram(const std::shared_ptr<gl::GlslProg> &program, const ImageSlots *images,
@@ -86,7 +87,6 @@ void warmUpSceneProgram(const std::shared_ptr<gl::GlslProg> &program, const Imag
         }
         SceneInputs inputs;
         inputs.resolution = {kWarmUpSize, kWarmUpSize};
-        inputs.clock = [] { return 0.0; };
         inputs.images = images;
         inputs.date = Vec4f{};
         renderScene(target, program, inputs);

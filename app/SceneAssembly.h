@@ -12,15 +12,21 @@ class GlslProg;
 
 namespace fraglume {
 
-// The fragment text of a scene: the uniform header immediately followed by the scene's own
-// source, nothing inserted. The header starts with the version line and ends with a line
-// break, so the scene's first line starts a line of its own.
-std::string joinSceneFragment(const std::string &header, const std::string &scene);
+// Builds a scene's program: the embedded vertex text, and as fragment text the embedded
+// uniform header immediately followed by `scene` (the scene's own source), nothing inserted.
+// The header starts with the version line and ends with a line break, so the scene's first
+// line starts a line of its own. The embedded texts are read anew each time (nothing is
+// cached between scenes). Throws what the resource loader and the program throw: a missing
+// resource, a stage that does not compile or link.
+std::shared_ptr<lume::gl::GlslProg> assembleSceneProgram(const std::string &scene);
 
-// Builds the program of FRAG resource `sceneId` from the embedded vertex text, header and
-// scene, all read anew (nothing is cached between scenes). Throws what the resource loader
-// and the program throw: a missing resource, a stage that does not compile or link.
+// The same for the embedded scene source FRAG `sceneId`.
 std::shared_ptr<lume::gl::GlslProg> buildSceneProgramFromResources(int sceneId);
+
+// The channel layouts the show binds up to and including playlist `position`, in the order
+// it binds them. Units a layout skips keep the previous scene's image, so binding all of
+// them gives the texture state a scene really sees at its position.
+std::vector<int> showLayoutsUpTo(int position);
 
 // Draws the program once in the calling thread's context into a tiny buffer, in the state the
 // scene pass will use (buffer format, channel textures of the scene's playlist position),

@@ -35,11 +35,6 @@ const UniformNames &names()
     return sNames;
 }
 
-float secondsSince(const SceneInputs &inputs)
-{
-    return float(inputs.clock()) - inputs.startTime;
-}
-
 } // namespace
 
 gl::Fbo::Format sceneBufferFormat()
@@ -62,10 +57,8 @@ void setSceneUniforms(const std::shared_ptr<gl::GlslProg> &program, const SceneI
     prog.bind();
 
     const Vec3f resolution{float(inputs.resolution.x), float(inputs.resolution.y), 1.0f};
-    // Nine readings, one per value, as a scene's channel clocks are independent in principle.
-    float times[9];
-    for (float &t : times)
-        t = secondsSince(inputs);
+    // One reading per frame: the scene time and the eight channel times agree.
+    const float time = float(inputs.now) - inputs.startTime;
     Vec3f channelResolution[8];
     for (int i = 0; i < 8; ++i) {
         const auto &slot = inputs.images ? (*inputs.images)[i] : nullptr;
@@ -76,9 +69,9 @@ void setSceneUniforms(const std::shared_ptr<gl::GlslProg> &program, const SceneI
 
     const UniformNames &n = names();
     prog.uniform("iResolution", resolution);
-    prog.uniform("iGlobalTime", times[0]);
+    prog.uniform("iGlobalTime", time);
     for (int i = 0; i < 8; ++i)
-        prog.uniform(n.channelTime[i], times[i + 1]);
+        prog.uniform(n.channelTime[i], time);
     for (int i = 0; i < 8; ++i)
         prog.uniform(n.channelResolution[i], channelResolution[i]);
     for (int i = 0; i < 8; ++i)

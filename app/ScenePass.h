@@ -6,7 +6,6 @@
 #include "framework/gl/Fbo.h"
 
 #include <array>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -25,7 +24,7 @@ using ImageSlots = std::array<std::shared_ptr<lume::gl::Texture>, kImageSlotCoun
 struct SceneInputs {
     lume::Vec2i resolution;          // "iResolution": the size of the buffer the scene fills
     float startTime = 0.0f;          // clock reading at which the scene took over
-    std::function<double()> clock;   // the application clock, read once for each time value
+    double now = 0.0;                // the frame's clock reading: every time value derives from it
     const ImageSlots *images = nullptr;
     lume::Vec4f mouse;               // "iMouse", already in gl_FragCoord space
     std::optional<lume::Vec4f> date; // "iDate"; the current UTC date when unset
@@ -56,6 +55,12 @@ void renderScene(lume::gl::Fbo &target, const std::shared_ptr<lume::gl::GlslProg
 // mixing towards the fade buffer's texture (unit 1) by `t` from 0 to 1.
 void drawWipe(lume::gl::GlslProg &transition, lume::gl::Fbo &scene, lume::gl::Fbo &fade, float t,
               const lume::Rectf &window);
+
+// The largest side of a picture the scene pass draws (the scene buffers of the window, the
+// render and the authoring mode). 8192 rather than more: it is what GL drivers commonly offer
+// for a texture and framebuffer, and at 16384 one RGBA buffer alone is a gigabyte, of which
+// the render holds six.
+constexpr int kMaxPictureSide = 8192;
 
 // Window matrices and viewport for drawing in pixels of a width x height target, for callers
 // without a renderer that already set them (tools, benchmarks, tests).

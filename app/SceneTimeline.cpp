@@ -6,6 +6,13 @@ namespace {
 const SceneTiming kNoTiming{};
 }
 
+void SceneTimeline::setPlaylist()
+{
+    for (const PlaylistEntry &entry : kPlaylist)
+        setEntry(entry.position, entry.timing);
+    setSceneCount(kSceneCount);
+}
+
 void SceneTimeline::setEntry(int position, const SceneTiming &timing)
 {
     if (position >= 0 && position < kSceneTableSize)

@@ -27,6 +27,8 @@ class SceneTimeline {
   public:
     SceneTimeline() = default;
 
+    // The show as it plays: every playlist entry and the scene count.
+    void setPlaylist();
     void setEntry(int position, const SceneTiming &timing);
     void setSceneCount(int count) { mSceneCount = count; }
     const SceneTiming &entry(int position) const;

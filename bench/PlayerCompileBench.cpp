@@ -49,7 +49,7 @@ struct Frame {
     {
         fraglume::SceneInputs inputs;
         inputs.resolution = {kWidth, kHeight};
-        inputs.clock = bench::nowSeconds;
+        inputs.now = bench::nowSeconds();
         inputs.images = &images;
         fraglume::bindChannels(images, layout);
         fraglume::renderScene(fbo, program, inputs);

@@ -37,10 +37,10 @@ int main(int argc, char **argv)
 
     fraglume::SceneInputs inputs;
     inputs.resolution = {width, height};
-    inputs.clock = bench::nowSeconds;
     inputs.images = &images;
     auto playerFrame = [&] {
         fraglume::bindChannels(images, layout);
+        inputs.now = bench::nowSeconds();
         fraglume::renderScene(sceneFbo, program, inputs);
         gl::draw(sceneFbo.getTexture(0), window);
     };

@@ -40,7 +40,7 @@ class StartupApp : public FraglumeApp {
     void draw() override
     {
         FraglumeApp::draw();
-        if (mShow.hasCurrent() && mShow.decide(getElapsedSeconds()) == FrameAction::Show && !mDone) {
+        if (mEngine.timeline().hasCurrent() && mEngine.timeline().decide(getElapsedSeconds()) == FrameAction::Show && !mDone) {
             mDone = true;
             sFirstSceneSeconds = since(sLaunch);
             quit();

@@ -14,7 +14,6 @@
 
 #include "app/SceneAssembly.h"
 #include "framework/app/RendererGl.h"
-#include "framework/app/Resources.h"
 #include "framework/gl/Draw.h"
 #include "framework/gl/Fbo.h"
 #include "framework/gl/GlslProg.h"
@@ -52,7 +51,7 @@ std::vector<BenchScene> showScenes()
     for (const fraglume::PlaylistEntry &e : fraglume::kPlaylist)
         if (!listed(e.sceneId))
             scenes.push_back({e.sceneId, e.position, e.timing.hold, e.timing.channelLayout});
-    for (int id : {64, 68, 69, 70, 71, 72, 73, 74, 75, 76, 77, 78, 79, 80, 81})
+    for (int id : fraglume::kShowSceneIds)
         if (!listed(id))
             scenes.push_back({id, 0, 20.0f, 0});
     return scenes;
@@ -86,13 +85,6 @@ std::string readFile(const std::string &path)
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
-}
-
-std::shared_ptr<gl::GlslProg> programFromText(const std::string &scene)
-{
-    const std::string vertex = loadString(app::loadResource(fraglume::kVertexShaderId, "FRAG"));
-    const std::string header = loadString(app::loadResource(fraglume::kHeaderShaderId, "FRAG"));
-    return std::make_shared<gl::GlslProg>(vertex.c_str(), fraglume::joinSceneFragment(header, scene).c_str());
 }
 
 struct Options {
@@ -161,25 +153,24 @@ int main(int argc, char **argv)
         for (const BenchScene &s : scenes)
             programs[s.sceneId] = o.sceneDir.empty()
                                       ? fraglume::buildSceneProgramFromResources(s.sceneId)
-                                      : programFromText(readFile(o.sceneDir + "/" + std::to_string(s.sceneId) + ".frag"));
-        auto reference = programFromText(kReferenceScene);
+                                      : fraglume::assembleSceneProgram(readFile(o.sceneDir + "/" + std::to_string(s.sceneId) + ".frag"));
+        auto reference = fraglume::assembleSceneProgram(kReferenceScene);
 
         // Median frames per second of one scene over `seconds` of wall time, its clock swept
         // over the hold.
         auto measure = [&](const std::shared_ptr<gl::GlslProg> &program, int position, int layout, float hold) {
             if (position > 0) {
-                for (const fraglume::PlaylistEntry &e : fraglume::kPlaylist)
-                    if (e.position <= position)
-                        fraglume::bindChannels(images, e.timing.channelLayout);
+                for (int played : fraglume::showLayoutsUpTo(position))
+                    fraglume::bindChannels(images, played);
             }
             fraglume::setWindowMatrices(o.width, o.height);
             double sceneTime = 0.0;
             fraglume::SceneInputs inputs;
             inputs.resolution = {o.width, o.height};
-            inputs.clock = [&] { return sceneTime; };
             inputs.images = &images;
             auto frame = [&] {
                 fraglume::bindChannels(images, layout);
+                inputs.now = sceneTime;
                 fraglume::renderScene(sceneFbo, program, inputs);
                 gl::draw(sceneFbo.getTexture(0), window);
             };

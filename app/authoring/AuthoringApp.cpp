@@ -1,7 +1,5 @@
 #include "app/authoring/AuthoringApp.h"
 
-#include "app/ImageSlots.h"
-#include "app/SceneAssembly.h"
 #include "app/Uniforms.h"
 #include "framework/app/Platform.h"
 #include "framework/app/RendererGl.h"
@@ -49,14 +47,13 @@ void AuthoringApp::prepareSettings(Settings *settings)
 void AuthoringApp::setup()
 {
     try {
-        for (int slot = 0; slot < kImageSlotCount; ++slot)
-            mImages[size_t(slot)] = loadImageSlot(slot);
+        mEngine.loadImages();
     } catch (const std::exception &exc) {
         // The scene still plays; the channels whose images did not load stay unbound.
         console() << "Failed to load the channel images: " << exc.what() << std::endl;
     }
-    warmUpDisplayPasses(nullptr);
-    mBuilder = std::make_unique<SceneBuilder>(getConsole(), &mImages, mOptions.layout);
+    mEngine.imagesLoaded();
+    mBuilder = std::make_unique<SceneBuilder>(getConsole(), &mEngine.images(), mOptions.layout);
     if (mOptions.file.empty())
         mBuilder->buildEmbedded(mOptions.sceneId);
     else
@@ -66,45 +63,37 @@ void AuthoringApp::setup()
     mClock.emplace(mOptions.time, getElapsedSeconds());
 
     auto renderer = std::dynamic_pointer_cast<RendererGl>(getWindow()->getRenderer());
-    std::shared_ptr<SharedContext> context = renderer ? renderer->createSharedContext() : nullptr;
-    if (!context) {
-        console() << "Failed to create the loader thread and context." << std::endl;
-        quit();
-        return;
-    }
-    mLoaderThread = std::thread([this, context] {
+    auto build = [this](const std::atomic<bool> &stop) {
         // Builds (LLVM's machine code above all) take whole cores for hundreds of
         // milliseconds; at the lowest priority they wait for the frames, not the frames for them.
         lume::app::platform().lowerThreadPriority();
-        if (!context->makeCurrent()) {
-            console() << "Failed to make the loader context current." << std::endl;
-            return;
-        }
-        mBuilder->run(mLoaderStop);
-        context->release();
-    });
+        mBuilder->run(stop);
+    };
+    if (!mEngine.startLoader(renderer ? renderer->createSharedContext() : nullptr, build)) {
+        console() << "Failed to create the loader thread and context." << std::endl;
+        quit();
+    }
 }
 
 void AuthoringApp::shutdown()
 {
-    mLoaderStop = true;
-    if (mLoaderThread.joinable())
-        mLoaderThread.join();
+    mEngine.stopLoader();
     // An outcome nobody took releases its program here, on the render thread.
     mBuilder.reset();
 }
 
 void AuthoringApp::update()
 {
-    const double now = getElapsedSeconds();
+    mFrameTime = getElapsedSeconds();
+    const double now = mFrameTime;
     if (mBuilder) {
         if (std::optional<SceneBuilder::Outcome> outcome = mBuilder->take()) {
             // The first picture shows the start time; later builds change only the program,
             // and the scene's time runs on.
-            if (outcome->program && !mProgram)
+            if (outcome->program && !mEngine.playing())
                 mClock.emplace(mOptions.time, now);
             if (outcome->program)
-                mProgram = std::move(outcome->program);
+                mEngine.play(std::move(outcome->program));
             if (outcome->status != mStatus) {
                 mStatus = outcome->status;
                 updateTitle();
@@ -140,21 +129,16 @@ void AuthoringApp::updateTitle()
 void AuthoringApp::draw()
 {
     const Vec2i size = getWindowSize();
-    if (!mProgram || !mSceneFbo) {
+    ShowEngine::FrameInputs inputs;
+    inputs.resolution = size;
+    inputs.mouse = mouseUniform(mMouse, mMousePressed, size.y);
+    // The scene's own clock at the frame's time: it plays for as long as the author likes,
+    // steered by the keys, so the show's timeline is not used.
+    if (!mEngine.renderScene(mOptions.layout, mClock->at(mFrameTime), inputs)) {
         gl::clear(ColorA{0, 0, 0, 1});
         return;
     }
-    bindChannels(mImages, mOptions.layout);
-    SceneInputs inputs;
-    inputs.resolution = size;
-    // The scene's own clock, read once per frame: all time uniforms of a frame agree.
-    const double time = mClock->at(getElapsedSeconds());
-    inputs.startTime = 0.0f;
-    inputs.clock = [time] { return time; };
-    inputs.images = &mImages;
-    inputs.mouse = mouseUniform(mMouse, mMousePressed, size.y);
-    renderScene(mSceneFbo, mProgram, inputs);
-    gl::draw(mSceneFbo.getTexture(0), Rectf{0.0f, 0.0f, float(size.x), float(size.y)});
+    mEngine.compose(FrameAction::Show, mFrameTime, Rectf{0.0f, 0.0f, float(size.x), float(size.y)});
 }
 
 void AuthoringApp::resize()
@@ -162,11 +146,10 @@ void AuthoringApp::resize()
     if (getWindowWidth() <= 0 || getWindowHeight() <= 0)
         return;
     try {
-        mSceneFbo = gl::Fbo(getWindowWidth(), getWindowHeight(), sceneBufferFormat());
-        mSceneFbo.getTexture(0).setFlipped();
+        // One scene and no wipe: no fade buffer.
+        mEngine.makeBuffers(getWindowSize(), false);
     } catch (const std::exception &exc) {
         console() << "Failed to create the scene buffer: " << exc.what() << std::endl;
-        mSceneFbo = gl::Fbo();
     }
 }
 

@@ -1,29 +1,24 @@
 #pragma once
 
-#include "app/ScenePass.h"
+#include "app/ShowEngine.h"
 #include "app/authoring/AuthoringOptions.h"
 #include "app/authoring/FrameRateReadout.h"
 #include "app/authoring/SceneBuilder.h"
 #include "app/authoring/SceneClock.h"
 #include "framework/Vector.h"
 #include "framework/app/AppBasic.h"
-#include "framework/gl/Fbo.h"
 
-#include <atomic>
 #include <memory>
 #include <optional>
 #include <string>
-#include <thread>
-
-namespace lume::gl {
-class GlslProg;
-}
 
 namespace fraglume {
 
 // `fraglume --scene`: one scene in a normal window, rebuilt on the loader thread whenever its
 // file is saved and swapped in at the next frame, with the show's header, uniforms and the
-// images of one channel layout. The desktop's mode and cursor are left alone.
+// images of one channel layout. The desktop's mode and cursor are left alone. The show engine
+// holds the images, the scene buffer, the playing program and the loader thread; this mode
+// adds the file watch (its builder), the scene clock and the keys.
 class AuthoringApp : public lume::app::AppBasic {
   public:
     explicit AuthoringApp(AuthoringOptions options);
@@ -44,9 +39,9 @@ class AuthoringApp : public lume::app::AppBasic {
     std::string sceneName() const;
 
     AuthoringOptions mOptions;
-    ImageSlots mImages;
-    lume::gl::Fbo mSceneFbo;
-    std::shared_ptr<lume::gl::GlslProg> mProgram;
+    ShowEngine mEngine{getConsole()};
+    // The frame's one reading of the application clock, taken in update().
+    double mFrameTime = 0.0;
     std::optional<SceneClock> mClock;
     FrameRateReadout mReadout;
     std::optional<FrameRate> mRate;
@@ -56,8 +51,6 @@ class AuthoringApp : public lume::app::AppBasic {
     bool mMousePressed = false;
 
     std::unique_ptr<SceneBuilder> mBuilder;
-    std::thread mLoaderThread;
-    std::atomic<bool> mLoaderStop{false};
 };
 
 // Runs the authoring mode; returns the process exit status.

@@ -1,9 +1,11 @@
 #include "app/authoring/AuthoringOptions.h"
 
-#include "app/CommandLine.h"
+#include "app/CommandLineError.h"
 #include "app/Playlist.h"
+#include "app/ScenePass.h"
 
 #include <charconv>
+#include <cstdio>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -14,7 +16,6 @@ namespace fraglume {
 namespace {
 
 constexpr int kLastLayout = 10;
-constexpr int kMaxSide = 16384;
 
 // A whole decimal number and nothing else (no sign, no spaces), or nothing.
 std::optional<int> wholeNumber(const std::string &text)
@@ -35,7 +36,7 @@ std::optional<lume::Vec2i> parseSize(const std::string &text)
     if (x == std::string::npos)
         return std::nullopt;
     const std::optional<int> w = wholeNumber(text.substr(0, x)), h = wholeNumber(text.substr(x + 1));
-    if (!w || !h || *w < 1 || *h < 1 || *w > kMaxSide || *h > kMaxSide)
+    if (!w || !h || *w < 1 || *h < 1 || *w > kMaxPictureSide || *h > kMaxPictureSide)
         return std::nullopt;
     return lume::Vec2i{*w, *h};
 }
@@ -52,17 +53,23 @@ std::optional<double> parseSeconds(const std::string &text)
 
 } // namespace
 
-bool isShowSceneId(int id)
+std::string authoringUsageText()
 {
-    return id == 64 || (id >= 68 && id <= 81);
+    return "       fraglume --scene FILE|ID [--layout N] [--size WxH] [--time S]\n";
 }
 
-int showLayoutOf(int sceneId)
+std::string authoringHelpText()
 {
-    for (const PlaylistEntry &entry : kPlaylist)
-        if (entry.sceneId == sceneId)
-            return entry.timing.channelLayout;
-    return 0;
+    const AuthoringOptions defaults;
+    char time[32];
+    std::snprintf(time, sizeof time, "%g", defaults.time);
+    return "--scene plays one scene file in a window, rebuilt on every save (or a show scene by\n"
+           "id); --layout picks the channel images (0-" +
+           std::to_string(kLastLayout) +
+           ", by default the show's layout for the\n"
+           "scene's id), --size the window, --time the scene time to start at, in seconds.\n"
+           "Defaults (--scene): --size " +
+           std::to_string(defaults.size.x) + "x" + std::to_string(defaults.size.y) + " --time " + time + "\n";
 }
 
 AuthoringOptions parseAuthoringOptions(const std::vector<std::string> &args)
@@ -112,7 +119,8 @@ AuthoringOptions parseAuthoringOptions(const std::vector<std::string> &args)
         } else if (option == "--size") {
             const std::optional<lume::Vec2i> size = parseSize(value);
             if (!size)
-                throw CommandLineError{"bad size '" + value + "' (WxH, each side 1 to 16384)"};
+                throw CommandLineError{"bad size '" + value + "' (WxH, each side 1 to " + std::to_string(kMaxPictureSide) +
+                                       ")"};
             options.size = *size;
         } else {
             const std::optional<double> time = parseSeconds(value);

@@ -22,16 +22,15 @@ struct AuthoringOptions {
     double time = 0.0;
 };
 
-// Reads the words after `--scene`. Throws CommandLineError (one line, naming the word) for a
+// Reads the words after `--scene`. Throws CommandLineError (app/CommandLineError.h: one line,
+// naming the word) for a
 // missing or unreadable scene, an unknown option, a layout outside 0 to 10, a size that is
-// not WxH with both sides from 1 to 16384, or a time that is not a number of seconds >= 0.
+// not WxH with both sides from 1 to kMaxPictureSide, or a time that is not a number of seconds >= 0.
 AuthoringOptions parseAuthoringOptions(const std::vector<std::string> &args);
 
-// Whether `id` is the FRAG id of one of the show's scene sources.
-bool isShowSceneId(int id);
-
-// The layout the show plays a scene id with (its first playlist position); 0 for an id the
-// playlist does not play.
-int showLayoutOf(int sceneId);
+// The mode's usage line and its paragraph for the executable's --help; the paragraph ends
+// with a line "Defaults (--scene): ..." of the options' own default values.
+std::string authoringUsageText();
+std::string authoringHelpText();
 
 } // namespace fraglume

@@ -42,6 +42,17 @@ std::optional<std::string> readFile(const std::filesystem::path &file, std::stri
     return text.str();
 }
 
+// The lines the uniform header puts before the scene's first line in the compiled text (0
+// when the header itself is missing: the compiler then never saw the scene).
+int headerLines()
+{
+    try {
+        return countLines(loadString(app::loadResource(kHeaderShaderId, "FRAG")));
+    } catch (const std::exception &) {
+        return 0;
+    }
+}
+
 } // namespace
 
 SceneBuilder::SceneBuilder(app::Console &console, const ImageSlots *images, int layout)
@@ -154,11 +165,8 @@ void SceneBuilder::build(const std::string &source, const std::string &name)
 {
     mLastSource = source;
     const auto start = std::chrono::steady_clock::now();
-    std::string header;
     try {
-        const std::string vertex = loadString(app::loadResource(kVertexShaderId, "FRAG"));
-        header = loadString(app::loadResource(kHeaderShaderId, "FRAG"));
-        auto program = std::make_shared<gl::GlslProg>(vertex.c_str(), joinSceneFragment(header, source).c_str());
+        auto program = assembleSceneProgram(source);
         warmUpSceneProgram(program, mImages ? &mStandIns : nullptr, std::vector<int>{mLayout});
         const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
         mConsole.line() << name << ": built in " << ms.count() << " ms" << std::endl;
@@ -166,7 +174,7 @@ void SceneBuilder::build(const std::string &source, const std::string &name)
         post({Status::Built, std::move(program)});
     } catch (const std::exception &exc) {
         mConsole.line() << name << ": build failed\n"
-                        << authorMessages(exc.what(), name, countLines(header)) << std::flush;
+                        << authorMessages(exc.what(), name, headerLines()) << std::flush;
         mLastStatus = Status::Failed;
         post({Status::Failed, nullptr});
     }

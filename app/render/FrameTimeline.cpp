@@ -9,9 +9,7 @@ namespace fraglume {
 
 FrameTimeline::FrameTimeline(int fps) : mFps(fps)
 {
-    for (const PlaylistEntry &entry : kPlaylist)
-        mTimeline.setEntry(entry.position, entry.timing);
-    mTimeline.setSceneCount(kSceneCount);
+    mTimeline.setPlaylist();
 }
 
 bool FrameTimeline::update(int64_t frame, const std::function<std::optional<int>()> &take)

@@ -1,6 +1,7 @@
 #include "app/render/Render.h"
 
-#include "app/CommandLine.h"
+#include "app/CommandLineError.h"
+#include "app/Playlist.h"
 #include "app/Uniforms.h"
 #include "app/render/FrameTimeline.h"
 #include "app/render/FrameWriter.h"
@@ -25,7 +26,6 @@ namespace fraglume {
 namespace {
 
 constexpr int kInterruptedStatus = 130;
-constexpr const char *kSoundtrack = "vell-short.mp3";
 
 // Encoding runs on a thread of its own, a few frames behind the renderer, at the lowest
 // priority. The GL driver draws on threads of its own that meet at the end of every pass;
@@ -147,8 +147,8 @@ Soundtrack loadSoundtrack(int64_t first, int64_t count, int fps)
 {
     Soundtrack sound;
     lume::audio::Mp3Decoder decoder;
-    if (decoder.open(kSoundtrack) != lume::audio::Result::Ok) {
-        std::fprintf(stderr, "fraglume: no %s in the working folder: the video has no sound\n", kSoundtrack);
+    if (decoder.open(kSoundtrackFile) != lume::audio::Result::Ok) {
+        std::fprintf(stderr, "fraglume: no %s in the working folder: the video has no sound\n", kSoundtrackFile);
         return sound;
     }
     sound.sampleRate = decoder.sampleRate();

@@ -9,7 +9,7 @@
 namespace fraglume {
 
 // `fraglume --render`: renders the range of the show the options ask for into a video with
-// the soundtrack ("vell-short.mp3" in the working folder, as the show plays it) or a PNG
+// the soundtrack (kSoundtrackFile in the working folder, as the show plays it) or a PNG
 // sequence, with progress on standard error. Returns the process status: 0 when the output
 // is complete, 1 when the render failed, kBadCommandLineStatus for a range outside the
 // show, and 130 when Ctrl-C or SIGTERM ended it; in every case but 0 nothing is left under
@@ -26,7 +26,7 @@ class ShowRenderer;
 bool renderRange(ShowRenderer &renderer, FrameWriter &writer, const FrameRange &range, int width, int height,
                  const std::function<void()> &frameDone, const std::function<bool()> &stop);
 
-// The soundtrack ("vell-short.mp3" in the working folder) from the instant of frame `first`
+// The soundtrack (kSoundtrackFile in the working folder) from the instant of frame `first`
 // for `count` frames; empty (a silent video) when the file is missing or does not decode,
 // as the show then plays silently.
 Soundtrack loadSoundtrack(int64_t first, int64_t count, int fps);

@@ -1,20 +1,20 @@
 #include "app/render/RenderOptions.h"
 
-#include "app/CommandLine.h"
+#include "app/CommandLineError.h"
+#include "app/ScenePass.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <set>
 
 namespace fraglume {
 
 namespace {
 
-// Larger pictures than this exceed what GL drivers promise for a framebuffer.
-constexpr int kMaxSide = 8192;
 constexpr int kMaxFps = 240;
 
 [[noreturn]] void fail(const std::string &message)
@@ -52,8 +52,8 @@ void parseSize(const std::string &text, RenderOptions &options)
     const size_t x = text.find('x');
     int w = 0, h = 0;
     if (x == std::string::npos || !parseNumber(text.substr(0, x), w) || !parseNumber(text.substr(x + 1), h) || w < 1 ||
-        h < 1 || w > kMaxSide || h > kMaxSide)
-        fail("--size '" + text + "': expected WIDTHxHEIGHT, each from 1 to " + std::to_string(kMaxSide));
+        h < 1 || w > kMaxPictureSide || h > kMaxPictureSide)
+        fail("--size '" + text + "': expected WIDTHxHEIGHT, each from 1 to " + std::to_string(kMaxPictureSide));
     options.width = w;
     options.height = h;
 }
@@ -75,6 +75,21 @@ long long parseDate(const std::string &text)
             return (sys_days{day}.time_since_epoch() + hours{hour} + minutes{minute} + seconds{second}) / 1s;
     }
     fail("--date '" + text + "': expected a UTC date and time as YYYY-MM-DDTHH:MM:SS");
+}
+
+// The inverse of parseDate.
+std::string formatDate(long long seconds)
+{
+    using namespace std::chrono;
+    const sys_seconds time{std::chrono::seconds{seconds}};
+    const sys_days day = floor<days>(time);
+    const year_month_day date{day};
+    const hh_mm_ss clock{time - day};
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02d", int(date.year()), unsigned(date.month()),
+                  unsigned(date.day()), int(clock.hours().count()), int(clock.minutes().count()),
+                  int(clock.seconds().count()));
+    return text;
 }
 
 bool hasVideoExtension(const std::string &path)
@@ -142,6 +157,18 @@ RenderOptions parseRenderOptions(const std::vector<std::string> &args)
     if (options.to && *options.to <= options.from)
         fail("--to must be later than --from");
     return options;
+}
+
+std::string renderHelpText()
+{
+    const RenderOptions defaults;
+    return "--render writes the show (or the range --from to --to, in seconds) without a window:\n"
+           "OUT is an H.264 video with the soundtrack (.mp4, or Matroska for .mkv; --crf 0-51\n"
+           "sets the quality), --frames DIR a numbered PNG sequence instead; --date sets iDate.\n"
+           "Defaults (--render): --size " +
+           std::to_string(defaults.width) + "x" + std::to_string(defaults.height) + " --fps " +
+           std::to_string(defaults.fps) + " --crf " + std::to_string(defaults.crf) + " --date " +
+           formatDate(defaults.date) + "\n";
 }
 
 std::string renderUsageText()

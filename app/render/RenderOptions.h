@@ -22,13 +22,15 @@ struct RenderOptions {
     int crf = 16;
 };
 
-// Reads the arguments after "--render". Throws CommandLineError (app/CommandLine.h) with a
+// Reads the arguments after "--render". Throws CommandLineError (app/CommandLineError.h) with a
 // one-line message naming the option when an option is unknown, repeated, missing its value
 // or given a bad one. Only the words are checked here; whether the output can be written is
 // the render's business.
 RenderOptions parseRenderOptions(const std::vector<std::string> &args);
 
-// The usage lines of the render command, for the executable's --help.
+// The usage lines of the render command and its paragraph, for the executable's --help; the
+// paragraph ends with a line "Defaults (--render): ..." of the options' own default values.
 std::string renderUsageText();
+std::string renderHelpText();
 
 } // namespace fraglume

@@ -8,12 +8,12 @@
 
 namespace fraglume {
 
-// The show drawn off screen, frame by frame, through the player's own pieces: the loader
-// builds the playlist's scenes in a second context, the frame timeline hands them over and
-// decides show, wipe or switch, the scene pass renders them with the uniforms of the frame's
-// instant. Nothing reads the wall clock: frame n is the show at n / fps seconds, "iDate" is
-// fixed and "iMouse" zero. The context is headless (SDL's offscreen driver over EGL): no
-// window, no X server, no display-mode change.
+// The show drawn off screen, frame by frame, by the player's own show engine (ShowEngine) on
+// a frame clock: frame n is the show at n / fps seconds, and the hand-over waits for the
+// program a frame needs. Nothing reads the wall clock: "iDate" is fixed and "iMouse" zero.
+// The context is headless (SDL's offscreen driver over EGL): no window, no X server, no
+// display-mode change. What is the render's own: that context, the wipe's buffer, and the
+// read-back.
 //
 // Pixels come back asynchronously through pixel buffer objects, so the CPU copies frame n
 // while GL is already drawing frame n + 1.

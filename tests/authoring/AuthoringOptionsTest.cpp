@@ -1,6 +1,7 @@
 // `fraglume --scene ...`: which scene plays with which images, window size and start time,
 // and the one-line refusals of a bad command line.
 #include "app/CommandLine.h"
+#include "app/ScenePass.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 
 using fraglume::CommandLine;
 using fraglume::CommandLineError;
+using fraglume::kMaxPictureSide;
 using fraglume::parseCommandLine;
 
 namespace {
@@ -56,7 +58,7 @@ TEST_F(AuthoringOptionsTest, TheSceneItsLayoutSizeAndStartTimeFollowTheArguments
         // Options in any order override the defaults.
         {{"--scene", file("73.frag"), "--layout", "0"},  file("73.frag"),   0,  0, 1280, 720, 0.0},
         {{"--scene", "79", "--time", "12.5", "--layout", "10", "--size", "640x360"}, "", 79, 10, 640, 360, 12.5},
-        {{"--scene", file("mine.frag"), "--size", "1x16384", "--time", "0"}, file("mine.frag"), 0, 0, 1, 16384, 0.0},
+        {{"--scene", file("mine.frag"), "--size", "1x" + std::to_string(kMaxPictureSide), "--time", "0"}, file("mine.frag"), 0, 0, 1, kMaxPictureSide, 0.0},
     };
     // clang-format on
     for (const Case &c : cases) {
@@ -77,6 +79,7 @@ TEST_F(AuthoringOptionsTest, ABadSceneCommandLineIsRefusedInOneLineNamingTheWord
         std::vector<std::string> args;
         std::string named;
     };
+    const std::string tooWide = std::to_string(kMaxPictureSide + 1) + "x100";
     // clang-format off
     const Case cases[] = {
         {{"--scene"},                                         "--scene"},
@@ -91,7 +94,7 @@ TEST_F(AuthoringOptionsTest, ABadSceneCommandLineIsRefusedInOneLineNamingTheWord
         {{"--scene", "73", "--size", "640"},                  "640"},
         {{"--scene", "73", "--size", "0x480"},                "0x480"},
         {{"--scene", "73", "--size", "640x480x2"},            "640x480x2"},
-        {{"--scene", "73", "--size", "16385x100"},            "16385x100"},
+        {{"--scene", "73", "--size", tooWide},                tooWide},
         {{"--scene", "73", "--size", " 640x480"},             " 640x480"},
         {{"--scene", "73", "--time", "-1"},                   "-1"},
         {{"--scene", "73", "--time", "nan"},                  "nan"},

@@ -195,25 +195,25 @@ class TracedPlayer : public FraglumeApp {
         keepDriverLoaded();
         if (mOptions.shortShow)
             for (const PlaylistEntry &entry : kPlaylist)
-                mShow.setEntry(entry.position, test::shortTiming(entry.position));
+                mEngine.timeline().setEntry(entry.position, test::shortTiming(entry.position));
         if (mOptions.shortShow && mOptions.longFade) {
             SceneTiming timing = test::shortTiming(2);
             timing.fade = 60.0f;
-            mShow.setEntry(2, timing);
+            mEngine.timeline().setEntry(2, timing);
         }
         // The loader waits for this flag before each warm-up draw (it guards the image slots
         // during start-up); clearing it again parks the loader inside its next job.
         if (mOptions.holdLoader)
-            mImagesReady.store(false);
+            mEngine.imagesReadyFlag().store(false);
     }
 
     void update() override
     {
-        const bool hadNext = mShow.hasNext();
+        const bool hadNext = mEngine.timeline().hasNext();
         FraglumeApp::update();
-        if (!hadNext && mShow.hasNext())
-            trace("TAKEN %d %.3f", mShow.scenePosition(), getElapsedSeconds());
-        if (mShow.shouldQuit() && !mQuitTraced) {
+        if (!hadNext && mEngine.timeline().hasNext())
+            trace("TAKEN %d %.3f", mEngine.timeline().scenePosition(), mFrameTime);
+        if (mEngine.timeline().shouldQuit() && !mQuitTraced) {
             mQuitTraced = true;
             if (mOptions.endurance)
                 trace("RSS end %ld", residentKilobytes());
@@ -227,14 +227,15 @@ class TracedPlayer : public FraglumeApp {
 
     void draw() override
     {
-        const int position = mShow.scenePosition();
-        const double before = getElapsedSeconds();
+        const int position = mEngine.timeline().scenePosition();
+        // The frame's one clock reading, which the whole frame decides and draws on.
+        const double before = mFrameTime;
         // The clock reading the previous frame decided on: a switch or fade that starts on
         // the first frame past its due time had that reading still before it, however late
         // the frame itself came on a busy machine.
         const double previous = mLastDecision;
         mLastDecision = before;
-        const FrameAction action = mShow.decide(before);
+        const FrameAction action = mEngine.timeline().decide(before);
         if (action == FrameAction::Fade && mFadeTraced != position) {
             mFadeTraced = position;
             trace("FADE %d %.3f %.3f", position, getElapsedSeconds(), previous);
@@ -242,13 +243,13 @@ class TracedPlayer : public FraglumeApp {
                 trace("RSS held %d %ld", position, residentKilobytes());
         }
         FraglumeApp::draw();
-        if (mShow.shouldQuit())
+        if (mEngine.timeline().shouldQuit())
             trace("ENDED %zu", litPixels());
-        if (mOptions.watchWipes && action == FrameAction::Fade && mShow.scenePosition() == position)
+        if (mOptions.watchWipes && action == FrameAction::Fade && mEngine.timeline().scenePosition() == position)
             traceWipe(position, before, getElapsedSeconds());
-        if (mShow.scenePosition() != position) {
-            trace("SCENE %d %.3f %.3f", mShow.scenePosition(), getElapsedSeconds(), previous);
-            if (mOptions.endurance && mShow.scenePosition() == 3)
+        if (mEngine.timeline().scenePosition() != position) {
+            trace("SCENE %d %.3f %.3f", mEngine.timeline().scenePosition(), getElapsedSeconds(), previous);
+            if (mOptions.endurance && mEngine.timeline().scenePosition() == 3)
                 trace("RSS scene2 %ld", residentKilobytes());
         }
         if (action == FrameAction::Show && mUnitTraced != position) {
@@ -268,11 +269,11 @@ class TracedPlayer : public FraglumeApp {
 
     void fileDrop(FileDropEvent event) override
     {
-        trace("DROP %zu %d", event.getFiles().size(), mLoader ? mLoader->pending() : 0);
+        trace("DROP %zu %d", event.getFiles().size(), mEngine.pendingJobs());
         FraglumeApp::fileDrop(event);
         trace("DROP HANDLED");
         if (mOptions.holdLoader)
-            mImagesReady.store(true);
+            mEngine.imagesReadyFlag().store(true);
     }
 
     void shutdown() override
@@ -290,7 +291,7 @@ class TracedPlayer : public FraglumeApp {
         const int width = getWindowWidth(), height = getWindowHeight();
         std::vector<unsigned char> window(size_t(width) * size_t(height) * 4), scene(window.size());
         glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, window.data());
-        mSceneFbo.bindFramebuffer();
+        mEngine.sceneBuffer().bindFramebuffer();
         glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, scene.data());
         gl::Fbo::unbindFramebuffer();
         std::string rows(size_t(height), '.');
@@ -315,7 +316,7 @@ class TracedPlayer : public FraglumeApp {
         glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
         glActiveTexture(GL_TEXTURE0);
         for (int slot = 0; slot < kImageSlotCount; ++slot)
-            if (mImages[size_t(slot)] && GLint(mImages[size_t(slot)]->getId()) == bound)
+            if (mEngine.images()[size_t(slot)] && GLint(mEngine.images()[size_t(slot)]->getId()) == bound)
                 return kImageSlotIds[size_t(slot)];
         return 0;
     }

@@ -141,7 +141,7 @@ class PlayerGl : public ::testing::Test {
         SceneInputs inputs;
         inputs.resolution = {kSize, kSize};
         inputs.startTime = startTime;
-        inputs.clock = secondsSinceStart;
+        inputs.now = secondsSinceStart();
         inputs.images = &images;
         inputs.mouse = mouse;
         renderScene(mSceneFbo, program, inputs);
@@ -369,7 +369,7 @@ TEST_F(PlayerGl, TheWarmUpDrawsInTheStateOfTheScenePass)
     const auto program = buildSceneProgramFromResources(kSolidScene);
     SceneInputs inputs;
     inputs.resolution = {kSize, kSize};
-    inputs.clock = secondsSinceStart;
+    inputs.now = secondsSinceStart();
     inputs.images = &images;
 
     // The render context as the show leaves it at each scene's first frame: every layout so

@@ -126,7 +126,7 @@ class ShowScene : public ::testing::TestWithParam<SceneCase> {
         SceneInputs inputs;
         inputs.resolution = {kWidth, kHeight};
         inputs.startTime = 50.0f;
-        inputs.clock = [seconds] { return 50.0 + double(seconds); };
+        inputs.now = 50.0 + double(seconds);
         inputs.images = sImages;
         renderScene(mTarget, program, inputs);
         mTarget.bindFramebuffer();

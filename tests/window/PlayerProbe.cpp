@@ -86,9 +86,9 @@ class ProbeApp : public FraglumeApp {
         mMode = args.size() > 1 ? args[1] : "";
         if (mMode == "mouse") {
             const std::string vertex = lume::loadString(loadResource(kVertexShaderId, "FRAG"));
-            mCurrentProgram = std::make_shared<lume::gl::GlslProg>(vertex.c_str(), kMouseScene);
+            mEngine.play(std::make_shared<lume::gl::GlslProg>(vertex.c_str(), kMouseScene));
             // A show at its first position, not yet over: an ended show renders no scene.
-            mShow.setSceneCount(kSceneCount);
+            mEngine.timeline().setSceneCount(kSceneCount);
         } else if (mMode == "fatal")
             fatalError("%s", args.size() > 2 ? args[2].c_str() : "");
         else if (mMode == "fatal-long")
@@ -165,7 +165,7 @@ class ProbeApp : public FraglumeApp {
     void reportMouseUniform()
     {
         unsigned char pixels[4 * 4] = {};
-        mSceneFbo.bindFramebuffer();
+        mEngine.sceneBuffer().bindFramebuffer();
         glReadPixels(0, 0, 4, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
         lume::gl::Fbo::unbindFramebuffer();
         int values[4];

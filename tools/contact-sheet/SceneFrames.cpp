@@ -2,7 +2,6 @@
 
 #include "app/Playlist.h"
 #include "app/SceneAssembly.h"
-#include "framework/app/Resources.h"
 #include "framework/gl/Fbo.h"
 #include "framework/gl/GlslProg.h"
 
@@ -17,8 +16,6 @@ namespace lume::tools {
 
 namespace {
 
-// Every scene source the player embeds.
-constexpr int kSceneIds[] = {64, 68, 69, 70, 71, 72, 73, 74, 75, 76, 77, 78, 79, 80, 81};
 // How long an unplayed source is shown for, so its moments still spread over a hold.
 constexpr float kUnplayedHold = 20.0f;
 
@@ -43,7 +40,7 @@ std::vector<ShowScene> showScenes()
     for (const fraglume::PlaylistEntry &e : fraglume::kPlaylist)
         if (!listed(e.sceneId))
             scenes.push_back({e.sceneId, e.position, e.timing.hold, e.timing.channelLayout});
-    for (int id : kSceneIds)
+    for (int id : fraglume::kShowSceneIds)
         if (!listed(id))
             scenes.push_back({id, 0, kUnplayedHold, 0});
     return scenes;
@@ -53,11 +50,7 @@ std::shared_ptr<gl::GlslProg> buildScene(int sceneId, const std::string &sceneDi
 {
     if (sceneDir.empty())
         return fraglume::buildSceneProgramFromResources(sceneId);
-    const std::string vertex = loadString(app::loadResource(fraglume::kVertexShaderId, "FRAG"));
-    const std::string header = loadString(app::loadResource(fraglume::kHeaderShaderId, "FRAG"));
-    const std::string scene = readFile(sceneDir + "/" + std::to_string(sceneId) + ".frag");
-    const std::string fragment = fraglume::joinSceneFragment(header, scene);
-    return std::make_shared<gl::GlslProg>(vertex.c_str(), fragment.c_str());
+    return fraglume::assembleSceneProgram(readFile(sceneDir + "/" + std::to_string(sceneId) + ".frag"));
 }
 
 struct SceneFrames::Impl {
@@ -75,12 +68,9 @@ SceneFrames::~SceneFrames() = default;
 
 Picture SceneFrames::render(const std::shared_ptr<gl::GlslProg> &program, const ShowScene &scene, float seconds)
 {
-    // Units a layout leaves alone keep the previous scene's image: replay the playlist's
-    // bindings up to the scene's position to get the state the show really has there.
     if (scene.position > 0) {
-        for (const fraglume::PlaylistEntry &e : fraglume::kPlaylist)
-            if (e.position <= scene.position)
-                fraglume::bindChannels(mImpl->mImages, e.timing.channelLayout);
+        for (int layout : fraglume::showLayoutsUpTo(scene.position))
+            fraglume::bindChannels(mImpl->mImages, layout);
     } else {
         fraglume::bindChannels(mImpl->mImages, scene.channelLayout);
     }
@@ -88,7 +78,7 @@ Picture SceneFrames::render(const std::shared_ptr<gl::GlslProg> &program, const 
     fraglume::SceneInputs inputs;
     inputs.resolution = {mImpl->mWidth, mImpl->mHeight};
     inputs.startTime = 100.0f;
-    inputs.clock = [seconds] { return 100.0 + double(seconds); };
+    inputs.now = 100.0 + double(seconds);
     inputs.images = &mImpl->mImages;
     fraglume::renderScene(mImpl->mTarget, program, inputs);
 

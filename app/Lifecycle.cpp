@@ -44,7 +44,11 @@ std::string replaceMalformed(const std::string &text)
     std::string out;
     for (size_t i = 0; i < text.size();) {
         const unsigned char lead = static_cast<unsigned char>(text[i]);
-        const size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+        const size_t length = lead < 0x80           ? 1
+                              : (lead >> 5) == 0x6  ? 2
+                              : (lead >> 4) == 0xE  ? 3
+                              : (lead >> 3) == 0x1E ? 4
+                                                    : 0;
         bool valid = length > 0 && i + length <= text.size();
         if (valid) {
             try {
@@ -69,7 +73,8 @@ std::string replaceMalformed(const std::string &text)
 const char *FraglumeApp::displayChangeMessage(DisplayChange code)
 {
     switch (code) {
-    case kDisplayChangeBadDualView: return "The settings change was unsuccessful because the system is DualView capable.";
+    case kDisplayChangeBadDualView:
+        return "The settings change was unsuccessful because the system is DualView capable.";
     case kDisplayChangeNotUpdated: return "Unable to write settings to the registry.";
     case kDisplayChangeBadMode: return "The graphics mode is not supported.";
     case kDisplayChangeFailed: return "The display driver failed the specified graphics mode.";

@@ -24,12 +24,8 @@ int main(int argc, char **argv)
         return fraglume::kBadCommandLineStatus;
     }
     switch (options.mode) {
-    case CommandLine::Mode::Help:
-        lume::app::printCommandLineAnswer(fraglume::usageText());
-        return 0;
-    case CommandLine::Mode::Version:
-        lume::app::printCommandLineAnswer(fraglume::versionText());
-        return 0;
+    case CommandLine::Mode::Help: lume::app::printCommandLineAnswer(fraglume::usageText()); return 0;
+    case CommandLine::Mode::Version: lume::app::printCommandLineAnswer(fraglume::versionText()); return 0;
     case CommandLine::Mode::Scene:
 #ifdef LUME_HAS_AUTHORING
         return fraglume::runAuthoring(options.scene);
@@ -43,8 +39,7 @@ int main(int argc, char **argv)
 #else
         return 1; // not parsed in a build without the renderer
 #endif
-    case CommandLine::Mode::Show:
-        break;
+    case CommandLine::Mode::Show: break;
     }
     auto *app = new fraglume::FraglumeApp;
     auto renderer = std::make_shared<lume::app::RendererGl>(0);

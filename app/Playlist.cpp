@@ -5,10 +5,12 @@
 
 namespace fraglume {
 
+// clang-format off
 const std::array<int, kImageSlotCount> kImageSlotIds = {
     138, 129, 130, 131, 128, 147, 149, 132, 133, 134, 135, 136,
     137, 139, 141, 142, 140, 143, 144, 145, 146, 148, 82,
 };
+// clang-format on
 
 const std::array<PlaylistEntry, 15> kPlaylist = {{
     {1, 64, {41.0f, 1.0f, 0, 0}},

@@ -19,9 +19,9 @@ constexpr int kHeaderShaderId = 67;
 
 // One entry of the scene table.
 struct SceneTiming {
-    float hold = 0.0f;       // seconds the scene plays before its transition starts
-    float fade = 0.0f;       // seconds the transition lasts
-    int channelLayout = 0;   // which images the texture units carry while it plays
+    float hold = 0.0f;     // seconds the scene plays before its transition starts
+    float fade = 0.0f;     // seconds the transition lasts
+    int channelLayout = 0; // which images the texture units carry while it plays
     int reserved = 0;
 };
 

@@ -44,7 +44,8 @@ constexpr int kWarmUpSize = 4;
 
 // Runs `draw` with viewport and matrices set for a tiny target, then puts them back and
 // waits for the GPU.
-template <typename Draw> void drawTiny(Draw &&draw)
+template <typename Draw>
+void drawTiny(Draw &&draw)
 {
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
@@ -102,8 +103,8 @@ ImageSlots makeWarmUpStandIns(const ImageSlots &images)
         if (!images[slot])
             continue;
         const gl::Texture &image = *images[slot];
-        const auto kind = std::make_tuple(powerOfTwo(image.getWidth()), powerOfTwo(image.getHeight()),
-                                          image.getInternalFormat());
+        const auto kind =
+            std::make_tuple(powerOfTwo(image.getWidth()), powerOfTwo(image.getHeight()), image.getInternalFormat());
         std::shared_ptr<gl::Texture> &standIn = kinds[kind];
         if (!standIn) {
             gl::Texture::Format format = imageSlotFormat();

@@ -22,9 +22,9 @@ using ImageSlots = std::array<std::shared_ptr<lume::gl::Texture>, kImageSlotCoun
 
 // What a scene is fed besides its program.
 struct SceneInputs {
-    lume::Vec2i resolution;          // "iResolution": the size of the buffer the scene fills
-    float startTime = 0.0f;          // clock reading at which the scene took over
-    double now = 0.0;                // the frame's clock reading: every time value derives from it
+    lume::Vec2i resolution; // "iResolution": the size of the buffer the scene fills
+    float startTime = 0.0f; // clock reading at which the scene took over
+    double now = 0.0;       // the frame's clock reading: every time value derives from it
     const ImageSlots *images = nullptr;
     lume::Vec4f mouse;               // "iMouse", already in gl_FragCoord space
     std::optional<lume::Vec4f> date; // "iDate"; the current UTC date when unset

@@ -155,9 +155,7 @@ FrameAction ShowEngine::renderFrame(double now, const FrameInputs &inputs, bool 
 void ShowEngine::compose(FrameAction action, double now, const Rectf &target)
 {
     switch (action) {
-    case FrameAction::Blank:
-        gl::clear(ColorA{0, 0, 0, 1});
-        break;
+    case FrameAction::Blank: gl::clear(ColorA{0, 0, 0, 1}); break;
     case FrameAction::Show:
         if (mSceneFbo)
             gl::draw(mSceneFbo.getTexture(0), target);

@@ -10,8 +10,7 @@ Vec4f dateUniform(std::chrono::sys_seconds time)
     const sys_days day = floor<days>(time);
     const year_month_day ymd{day};
     const auto secondsOfDay = (time - day).count();
-    return {float(int(ymd.year())), float(unsigned(ymd.month())), float(unsigned(ymd.day())),
-            float(secondsOfDay)};
+    return {float(int(ymd.year())), float(unsigned(ymd.month())), float(unsigned(ymd.day())), float(secondsOfDay)};
 }
 
 Vec4f dateUniformNow()

@@ -151,22 +151,23 @@ class PacingApp : public AppBasic {
         const double waitCpu = std::max(0.0, paceCpu - swapCpuPerFrame * paceCount);
         const double waitWall = std::max(1e-9, paceWall - swapWallPerFrame * paceCount);
 
-        std::printf("bench_pacing: %zu frames paced at %.0f fps over %.2f s (ideal period %.3f ms)\n",
-                    mMeasured.size(), sFrameRate, mMeasuredWall, sIdeal * 1e3);
+        std::printf("bench_pacing: %zu frames paced at %.0f fps over %.2f s (ideal period %.3f ms)\n", mMeasured.size(),
+                    sFrameRate, mMeasuredWall, sIdeal * 1e3);
         std::printf("  mean period        %.5f x ideal  (%.4f ms)        target: within 0.005 of 1\n", mean / sIdeal,
                     mean * 1e3);
         std::printf("  deviation p50      %.4f x ideal  (%.3f ms)\n", quantile(0.50) / sIdeal, quantile(0.50) * 1e3);
-        std::printf("  deviation p99      %.4f x ideal  (%.3f ms)        target: under 1 ms\n",
-                    quantile(0.99) / sIdeal, quantile(0.99) * 1e3);
+        std::printf("  deviation p99      %.4f x ideal  (%.3f ms)        target: under 1 ms\n", quantile(0.99) / sIdeal,
+                    quantile(0.99) * 1e3);
         std::printf("  deviation max      %.4f x ideal  (%.3f ms)\n", deviations.back() / sIdeal,
                     deviations.back() * 1e3);
         std::printf("  unpaced frame      %.3f ms, of which swap and event pump %.3f ms (%.0f fps unpaced)\n",
                     calCount ? (mCalibration.back().updateWall - mCalibration.front().updateWall) /
                                    (mCalibration.size() - 1) * 1e3
                              : 0.0,
-                    swapWallPerFrame * 1e3, calCount ? (mCalibration.size() - 1) /
-                                                           (mCalibration.back().updateWall - mCalibration.front().updateWall)
-                                                     : 0.0);
+                    swapWallPerFrame * 1e3,
+                    calCount
+                        ? (mCalibration.size() - 1) / (mCalibration.back().updateWall - mCalibration.front().updateWall)
+                        : 0.0);
         std::printf("  main-thread CPU between frames  %.4f of one core (swap and pump included)\n",
                     paceCpu / std::max(paceWall, 1e-9));
         std::printf("  main-thread CPU while waiting   %.4f of one core  target: under 0.05\n", waitCpu / waitWall);
@@ -188,7 +189,8 @@ int main(int argc, char **argv)
     if (argc > 1) {
         sFrameRate = std::atof(argv[1]);
         if (!(sFrameRate > 0.0 && sFrameRate <= 10000.0)) {
-            std::fprintf(stderr, "bench_pacing: the frame rate must be a number from 0 to 10000, not \"%s\"\n", argv[1]);
+            std::fprintf(stderr, "bench_pacing: the frame rate must be a number from 0 to 10000, not \"%s\"\n",
+                         argv[1]);
             return 2;
         }
         sIdeal = 1.0 / sFrameRate;

@@ -45,7 +45,8 @@ inline double median(std::vector<double> v)
 }
 
 // Seconds `frame` takes, GPU work included.
-template <typename F> double timeFrame(F &&frame)
+template <typename F>
+double timeFrame(F &&frame)
 {
     const double start = nowSeconds();
     frame();

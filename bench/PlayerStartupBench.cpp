@@ -40,7 +40,8 @@ class StartupApp : public FraglumeApp {
     void draw() override
     {
         FraglumeApp::draw();
-        if (mEngine.timeline().hasCurrent() && mEngine.timeline().decide(getElapsedSeconds()) == FrameAction::Show && !mDone) {
+        if (mEngine.timeline().hasCurrent() && mEngine.timeline().decide(getElapsedSeconds()) == FrameAction::Show &&
+            !mDone) {
             mDone = true;
             sFirstSceneSeconds = since(sLaunch);
             quit();

@@ -151,9 +151,10 @@ int main(int argc, char **argv)
         // Programs first (their compile cost is another benchmark's business), warmed up.
         std::map<int, std::shared_ptr<gl::GlslProg>> programs;
         for (const BenchScene &s : scenes)
-            programs[s.sceneId] = o.sceneDir.empty()
-                                      ? fraglume::buildSceneProgramFromResources(s.sceneId)
-                                      : fraglume::assembleSceneProgram(readFile(o.sceneDir + "/" + std::to_string(s.sceneId) + ".frag"));
+            programs[s.sceneId] =
+                o.sceneDir.empty()
+                    ? fraglume::buildSceneProgramFromResources(s.sceneId)
+                    : fraglume::assembleSceneProgram(readFile(o.sceneDir + "/" + std::to_string(s.sceneId) + ".frag"));
         auto reference = fraglume::assembleSceneProgram(kReferenceScene);
 
         // Median frames per second of one scene over `seconds` of wall time, its clock swept

@@ -5,8 +5,8 @@
 #include "app/ScenePass.h"
 
 #include <charconv>
-#include <cstdio>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -119,8 +119,8 @@ AuthoringOptions parseAuthoringOptions(const std::vector<std::string> &args)
         } else if (option == "--size") {
             const std::optional<lume::Vec2i> size = parseSize(value);
             if (!size)
-                throw CommandLineError{"bad size '" + value + "' (WxH, each side 1 to " + std::to_string(kMaxPictureSide) +
-                                       ")"};
+                throw CommandLineError{"bad size '" + value + "' (WxH, each side 1 to " +
+                                       std::to_string(kMaxPictureSide) + ")"};
             options.size = *size;
         } else {
             const std::optional<double> time = parseSeconds(value);

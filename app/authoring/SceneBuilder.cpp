@@ -173,8 +173,7 @@ void SceneBuilder::build(const std::string &source, const std::string &name)
         mLastStatus = Status::Built;
         post({Status::Built, std::move(program)});
     } catch (const std::exception &exc) {
-        mConsole.line() << name << ": build failed\n"
-                        << authorMessages(exc.what(), name, headerLines()) << std::flush;
+        mConsole.line() << name << ": build failed\n" << authorMessages(exc.what(), name, headerLines()) << std::flush;
         mLastStatus = Status::Failed;
         post({Status::Failed, nullptr});
     }

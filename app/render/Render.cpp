@@ -37,8 +37,7 @@ constexpr int kInterruptedStatus = 130;
 
 class WriterThread {
   public:
-    WriterThread(FrameWriter &writer, int width, int height)
-        : mWriter(writer), mWidth(width), mHeight(height)
+    WriterThread(FrameWriter &writer, int width, int height) : mWriter(writer), mWidth(width), mHeight(height)
     {
         const size_t pixels = size_t(width) * size_t(height);
         for (auto &slot : mSlots)
@@ -222,8 +221,8 @@ int runRender(const RenderOptions &options)
         ShowRenderer renderer(setup);
         Progress progress(range.count, stderr);
         const bool complete = renderRange(
-            renderer, *writer, range, options.width, options.height,
-            [&progress] { progress.frameDone(); }, [&platform] { return platform.quitRequested(); });
+            renderer, *writer, range, options.width, options.height, [&progress] { progress.frameDone(); },
+            [&platform] { return platform.quitRequested(); });
         if (!complete) {
             std::fputc('\n', stderr);
             std::fprintf(stderr, "fraglume: render interrupted; %s\n",

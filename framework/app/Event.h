@@ -44,8 +44,8 @@ class MouseEvent : public Event {
   public:
     enum Initiator : int32_t { kNone = 0, kLeft = 1, kRight = 2, kMiddle = 4 };
 
-    MouseEvent(WindowRef window, int32_t initiator, int32_t x, int32_t y, uint32_t modifiers,
-               float wheelIncrement, uint32_t nativeModifiers)
+    MouseEvent(WindowRef window, int32_t initiator, int32_t x, int32_t y, uint32_t modifiers, float wheelIncrement,
+               uint32_t nativeModifiers)
         : Event(std::move(window)), mInitiator(initiator), mX(x), mY(y), mModifiers(modifiers),
           mWheelIncrement(wheelIncrement), mNativeModifiers(nativeModifiers)
     {
@@ -112,8 +112,7 @@ class KeyEvent : public Event {
         KEY_MENU = 319,
     };
 
-    KeyEvent(WindowRef window, int32_t code, uint32_t char32, char c, uint32_t modifiers,
-             uint32_t nativeKeyCode)
+    KeyEvent(WindowRef window, int32_t code, uint32_t char32, char c, uint32_t modifiers, uint32_t nativeKeyCode)
         : Event(std::move(window)), mCode(code), mChar32(char32), mChar(c), mModifiers(modifiers),
           mNativeKeyCode(nativeKeyCode)
     {

@@ -81,19 +81,12 @@ void KeyState::setDown(uint32_t vkCode, bool down)
     };
     switch (vkCode) {
     case vk::LShift:
-    case vk::RShift:
-        pair(vk::Shift, vk::LShift, vk::RShift);
-        break;
+    case vk::RShift: pair(vk::Shift, vk::LShift, vk::RShift); break;
     case vk::LControl:
-    case vk::RControl:
-        pair(vk::Control, vk::LControl, vk::RControl);
-        break;
+    case vk::RControl: pair(vk::Control, vk::LControl, vk::RControl); break;
     case vk::LMenu:
-    case vk::RMenu:
-        pair(vk::Menu, vk::LMenu, vk::RMenu);
-        break;
-    default:
-        break;
+    case vk::RMenu: pair(vk::Menu, vk::LMenu, vk::RMenu); break;
+    default: break;
     }
 }
 
@@ -106,14 +99,10 @@ int32_t keyCodeForVirtualKey(uint32_t vkCode)
 uint32_t resolveLeftRight(uint32_t vkCode, const KeyState &keys)
 {
     switch (vkCode) {
-    case vk::Shift:
-        return keys.isDown(vk::RShift) ? vk::RShift : vk::LShift;
-    case vk::Control:
-        return keys.isDown(vk::RControl) ? vk::RControl : vk::LControl;
-    case vk::Menu:
-        return keys.isDown(vk::RMenu) ? vk::RMenu : vk::LMenu;
-    default:
-        return vkCode;
+    case vk::Shift: return keys.isDown(vk::RShift) ? vk::RShift : vk::LShift;
+    case vk::Control: return keys.isDown(vk::RControl) ? vk::RControl : vk::LControl;
+    case vk::Menu: return keys.isDown(vk::RMenu) ? vk::RMenu : vk::LMenu;
+    default: return vkCode;
     }
 }
 

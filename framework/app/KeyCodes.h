@@ -64,7 +64,7 @@ enum : uint32_t {
     Oem6 = 221,      // ]}
     Oem7 = 222,      // '"
     Oem8 = 223,
-    Oem102 = 226,    // the extra key beside left Shift on ISO keyboards
+    Oem102 = 226, // the extra key beside left Shift on ISO keyboards
 };
 } // namespace vk
 

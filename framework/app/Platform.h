@@ -20,10 +20,10 @@ class RendererGlImpl;
 
 // One monitor as the platform reports it.
 struct DisplayInfo {
-    Area area;                  // virtual-screen pixels, x2 and y2 exclusive
-    int32_t bitsPerPixel = 0;   // 0 when unknown
-    std::intptr_t native = 0;   // the platform's monitor handle
-    bool primary = false;       // the monitor that holds the desktop origin
+    Area area;                // virtual-screen pixels, x2 and y2 exclusive
+    int32_t bitsPerPixel = 0; // 0 when unknown
+    std::intptr_t native = 0; // the platform's monitor handle
+    bool primary = false;     // the monitor that holds the desktop origin
 };
 
 enum class MessageBoxIcon { None, Information, Warning, Error };

@@ -32,9 +32,23 @@ class WindowFormat {
     // Without it the settings' title is used.
     bool titleSpecified = false;
 
-    WindowFormat &setSize(const Vec2i &s) { size = s; return *this; }
-    WindowFormat &setPos(const Vec2i &p) { pos = p; posSpecified = true; return *this; }
-    WindowFormat &setTitle(const std::string &t) { title = t; titleSpecified = true; return *this; }
+    WindowFormat &setSize(const Vec2i &s)
+    {
+        size = s;
+        return *this;
+    }
+    WindowFormat &setPos(const Vec2i &p)
+    {
+        pos = p;
+        posSpecified = true;
+        return *this;
+    }
+    WindowFormat &setTitle(const std::string &t)
+    {
+        title = t;
+        titleSpecified = true;
+        return *this;
+    }
 };
 
 } // namespace lume::app

@@ -173,7 +173,8 @@ void WindowImpl::inputMouseWheel(const Vec2i &screenPos, float detents)
     // The wheel message carries the delta in 120ths of a detent in the high word of its flags.
     const int delta = static_cast<int>(std::lround(detents * 120.0f));
     const uint32_t native = nativeMouseFlags() | (static_cast<uint32_t>(static_cast<uint16_t>(delta)) << 16);
-    MouseEvent e(mWindowRef, MouseEvent::kNone, screenPos.x, screenPos.y, mouseModifiers(native & 0xFFFF, mAppImpl->keys()),
+    MouseEvent e(mWindowRef, MouseEvent::kNone, screenPos.x, screenPos.y,
+                 mouseModifiers(native & 0xFFFF, mAppImpl->keys()),
                  static_cast<float>(static_cast<int16_t>(delta)) / 120.0f, native);
     mWindowRef->emitMouseWheel(e);
 }

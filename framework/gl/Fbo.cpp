@@ -33,24 +33,16 @@ class FramebufferBindingGuard {
 const char *incompleteReason()
 {
     switch (glCheckFramebufferStatusEXT(GL_FRAMEBUFFER_EXT)) {
-    case GL_FRAMEBUFFER_COMPLETE_EXT:
-        return nullptr;
-    case GL_FRAMEBUFFER_UNSUPPORTED_EXT:
-        return "Unsupported framebuffer format";
-    case GL_FRAMEBUFFER_INCOMPLETE_MISSING_ATTACHMENT_EXT:
-        return "Framebuffer incomplete: missing attachment";
-    case GL_FRAMEBUFFER_INCOMPLETE_ATTACHMENT_EXT:
-        return "Framebuffer incomplete: duplicate attachment";
+    case GL_FRAMEBUFFER_COMPLETE_EXT: return nullptr;
+    case GL_FRAMEBUFFER_UNSUPPORTED_EXT: return "Unsupported framebuffer format";
+    case GL_FRAMEBUFFER_INCOMPLETE_MISSING_ATTACHMENT_EXT: return "Framebuffer incomplete: missing attachment";
+    case GL_FRAMEBUFFER_INCOMPLETE_ATTACHMENT_EXT: return "Framebuffer incomplete: duplicate attachment";
     case GL_FRAMEBUFFER_INCOMPLETE_DIMENSIONS_EXT:
         return "Framebuffer incomplete: attached images must have same dimensions";
-    case GL_FRAMEBUFFER_INCOMPLETE_FORMATS_EXT:
-        return "Framebuffer incomplete: attached images must have same format";
-    case GL_FRAMEBUFFER_INCOMPLETE_DRAW_BUFFER_EXT:
-        return "Framebuffer incomplete: missing draw buffer";
-    case GL_FRAMEBUFFER_INCOMPLETE_READ_BUFFER_EXT:
-        return "Framebuffer incomplete: missing read buffer";
-    default:
-        return "Framebuffer invalid: unknown reason";
+    case GL_FRAMEBUFFER_INCOMPLETE_FORMATS_EXT: return "Framebuffer incomplete: attached images must have same format";
+    case GL_FRAMEBUFFER_INCOMPLETE_DRAW_BUFFER_EXT: return "Framebuffer incomplete: missing draw buffer";
+    case GL_FRAMEBUFFER_INCOMPLETE_READ_BUFFER_EXT: return "Framebuffer incomplete: missing read buffer";
+    default: return "Framebuffer invalid: unknown reason";
     }
 }
 
@@ -58,8 +50,8 @@ std::vector<GLenum> attachColorTextures(const std::vector<Texture> &textures, GL
 {
     std::vector<GLenum> drawBuffers;
     for (size_t c = 0; c < textures.size(); ++c) {
-        glFramebufferTexture2DEXT(GL_FRAMEBUFFER_EXT, GLenum(GL_COLOR_ATTACHMENT0_EXT + c), target,
-                                  textures[c].getId(), 0);
+        glFramebufferTexture2DEXT(GL_FRAMEBUFFER_EXT, GLenum(GL_COLOR_ATTACHMENT0_EXT + c), target, textures[c].getId(),
+                                  0);
         drawBuffers.push_back(GLenum(GL_COLOR_ATTACHMENT0_EXT + c));
     }
     if (!drawBuffers.empty())
@@ -94,8 +86,8 @@ Renderbuffer::Renderbuffer(int32_t width, int32_t height, GLenum internalFormat,
 
     glBindRenderbufferEXT(GL_RENDERBUFFER_EXT, mObj->mId);
     if (coverageSamples)
-        glRenderbufferStorageMultisampleCoverageNV(GL_RENDERBUFFER_EXT, coverageSamples, samples, internalFormat,
-                                                   width, height);
+        glRenderbufferStorageMultisampleCoverageNV(GL_RENDERBUFFER_EXT, coverageSamples, samples, internalFormat, width,
+                                                   height);
     else if (samples)
         glRenderbufferStorageMultisampleEXT(GL_RENDERBUFFER_EXT, samples, internalFormat, width, height);
     else

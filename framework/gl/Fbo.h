@@ -50,7 +50,7 @@ class Renderbuffer {
 class Fbo {
   public:
     struct Format {
-        Format() {}  // user-provided so it can be a default argument inside the enclosing class
+        Format() {} // user-provided so it can be a default argument inside the enclosing class
 
         void setTarget(GLenum target) { mTarget = target; }
         void setColorInternalFormat(GLenum format) { mColorInternalFormat = format; }
@@ -94,7 +94,7 @@ class Fbo {
         bool mMipmapping = false;
         bool mDepthBuffer = true;
         bool mDepthBufferAsTexture = true;
-        bool mStencilBuffer = false;  // kept for completeness; creation does not use it
+        bool mStencilBuffer = false; // kept for completeness; creation does not use it
         int32_t mNumColorBuffers = 1;
         GLenum mWrapS = GL_CLAMP_TO_EDGE;
         GLenum mWrapT = GL_CLAMP_TO_EDGE;

@@ -22,8 +22,7 @@ class ImageTargetGLTexture : public ImageTarget {
     static std::shared_ptr<ImageTargetGLTexture> createRef(const Texture *texture, ChannelOrder channelOrder,
                                                            bool isGray, bool hasAlpha)
     {
-        return std::shared_ptr<ImageTargetGLTexture>(
-            new ImageTargetGLTexture(texture, channelOrder, isGray, hasAlpha));
+        return std::shared_ptr<ImageTargetGLTexture>(new ImageTargetGLTexture(texture, channelOrder, isGray, hasAlpha));
     }
 
     bool hasAlpha() const override { return mHasAlpha; }

@@ -21,19 +21,23 @@ void setMatricesWindowPersp(int width, int height, float fovDegrees, float nearP
     const double f = 1.0 / std::tan(halfAngle);
 
     // Column-major, as glLoadMatrix reads it.
+    // clang-format off
     const GLfloat projection[16] = {
         GLfloat(f / aspect), 0, 0, 0,
         0, GLfloat(f), 0, 0,
         0, 0, GLfloat((farZ + nearZ) / (nearZ - farZ)), -1,
         0, 0, GLfloat(2.0 * farZ * nearZ / (nearZ - farZ)), 0,
     };
+    // clang-format on
     // Eye at (w/2, h/2, d) looking down -z at the window's centre, y up.
+    // clang-format off
     const GLfloat view[16] = {
         1, 0, 0, 0,
         0, 1, 0, 0,
         0, 0, 1, 0,
         GLfloat(-width / 2.0), GLfloat(-height / 2.0), GLfloat(-eyeDistance), 1,
     };
+    // clang-format on
 
     glMatrixMode(GL_PROJECTION);
     glLoadMatrixf(projection);

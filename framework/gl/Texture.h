@@ -14,7 +14,7 @@ namespace lume::gl {
 class Texture {
   public:
     struct Format {
-        Format() {}  // user-provided so it can be a default argument inside the enclosing class
+        Format() {} // user-provided so it can be a default argument inside the enclosing class
 
         void setTarget(GLenum target) { mTarget = target; }
         void setWrap(GLenum wrapS, GLenum wrapT)
@@ -48,7 +48,7 @@ class Texture {
     };
 
     struct Obj {
-        int32_t mWidth = -1, mHeight = -1;  // -1 = not known yet (asked from GL on demand)
+        int32_t mWidth = -1, mHeight = -1; // -1 = not known yet (asked from GL on demand)
         int32_t mCleanWidth = -1, mCleanHeight = -1;
         float mMaxU = 1.0f, mMaxV = 1.0f;
         GLint mInternalFormat = -1;

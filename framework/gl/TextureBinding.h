@@ -20,18 +20,12 @@ namespace lume::gl {
 inline GLenum textureBindingQuery(GLenum target)
 {
     switch (target) {
-    case GL_TEXTURE_1D:
-        return GL_TEXTURE_BINDING_1D;
-    case GL_TEXTURE_2D:
-        return GL_TEXTURE_BINDING_2D;
-    case GL_TEXTURE_3D:
-        return GL_TEXTURE_BINDING_3D;
-    case GL_TEXTURE_RECTANGLE_ARB:
-        return GL_TEXTURE_BINDING_RECTANGLE_ARB;
-    case GL_TEXTURE_CUBE_MAP:
-        return GL_TEXTURE_BINDING_CUBE_MAP;
-    default:
-        throw ExceptionUnknownTarget();
+    case GL_TEXTURE_1D: return GL_TEXTURE_BINDING_1D;
+    case GL_TEXTURE_2D: return GL_TEXTURE_BINDING_2D;
+    case GL_TEXTURE_3D: return GL_TEXTURE_BINDING_3D;
+    case GL_TEXTURE_RECTANGLE_ARB: return GL_TEXTURE_BINDING_RECTANGLE_ARB;
+    case GL_TEXTURE_CUBE_MAP: return GL_TEXTURE_BINDING_CUBE_MAP;
+    default: throw ExceptionUnknownTarget();
     }
 }
 

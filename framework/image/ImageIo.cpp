@@ -18,16 +18,16 @@ struct OrderInfo {
 
 // Indexed by ChannelOrder value; -1 marks a component the order does not have.
 constexpr OrderInfo kOrders[] = {
-    {4, {0, 1, 2, 3, -1}},   // RGBA
-    {4, {2, 1, 0, 3, -1}},   // BGRA
-    {4, {1, 2, 3, 0, -1}},   // ARGB
-    {4, {3, 2, 1, 0, -1}},   // ABGR
-    {4, {0, 1, 2, -1, -1}},  // RGBX
-    {4, {2, 1, 0, -1, -1}},  // BGRX
-    {4, {1, 2, 3, -1, -1}},  // XRGB
-    {4, {3, 2, 1, -1, -1}},  // XBGR
-    {3, {0, 1, 2, -1, -1}},  // RGB
-    {3, {2, 1, 0, -1, -1}},  // BGR
+    {4, {0, 1, 2, 3, -1}},    // RGBA
+    {4, {2, 1, 0, 3, -1}},    // BGRA
+    {4, {1, 2, 3, 0, -1}},    // ARGB
+    {4, {3, 2, 1, 0, -1}},    // ABGR
+    {4, {0, 1, 2, -1, -1}},   // RGBX
+    {4, {2, 1, 0, -1, -1}},   // BGRX
+    {4, {1, 2, 3, -1, -1}},   // XRGB
+    {4, {3, 2, 1, -1, -1}},   // XBGR
+    {3, {0, 1, 2, -1, -1}},   // RGB
+    {3, {2, 1, 0, -1, -1}},   // BGR
     {1, {-1, -1, -1, -1, 0}}, // Y
     {2, {-1, -1, -1, 1, 0}},  // YA
 };
@@ -46,15 +46,21 @@ const OrderInfo &orderInfo(ImageIo::ChannelOrder order)
 }
 
 // Component values travel through memcpy so rows of any alignment are fine.
-template <typename T> T loadComponent(const uint8_t *p)
+template <typename T>
+T loadComponent(const uint8_t *p)
 {
     T value;
     std::memcpy(&value, p, sizeof(T));
     return value;
 }
-template <typename T> void storeComponent(uint8_t *p, T value) { std::memcpy(p, &value, sizeof(T)); }
+template <typename T>
+void storeComponent(uint8_t *p, T value)
+{
+    std::memcpy(p, &value, sizeof(T));
+}
 
-template <typename T> constexpr T maxComponent()
+template <typename T>
+constexpr T maxComponent()
 {
     if constexpr (std::is_floating_point_v<T>)
         return T(1);
@@ -62,7 +68,8 @@ template <typename T> constexpr T maxComponent()
         return std::numeric_limits<T>::max();
 }
 
-template <typename T> float toUnit(T v)
+template <typename T>
+float toUnit(T v)
 {
     if constexpr (std::is_floating_point_v<T>)
         return v;
@@ -70,7 +77,8 @@ template <typename T> float toUnit(T v)
         return float(v) / float(std::numeric_limits<T>::max());
 }
 
-template <typename T> T fromUnit(float v)
+template <typename T>
+T fromUnit(float v)
 {
     if constexpr (std::is_floating_point_v<T>) {
         return v;
@@ -86,7 +94,8 @@ template <typename T> T fromUnit(float v)
 
 // Same type: the value is copied unchanged. Integer widening and narrowing keep the full range
 // (0xAB <-> 0xABAB); anything involving float goes through the unit range.
-template <typename S, typename T> T convertComponent(S v)
+template <typename S, typename T>
+T convertComponent(S v)
 {
     if constexpr (std::is_same_v<S, T>)
         return v;
@@ -101,14 +110,15 @@ template <typename S, typename T> T convertComponent(S v)
 struct RowLayout {
     ImageIo::ChannelPositions src;
     ImageIo::ChannelPositions dst;
-    int srcInc;  // components from one source pixel to the next
+    int srcInc; // components from one source pixel to the next
     int dstInc;
     bool srcGray;
     bool dstGray;
-    bool dstPad[4];  // padding (X) positions of the target, filled so no byte is left undefined
+    bool dstPad[4]; // padding (X) positions of the target, filled so no byte is left undefined
 };
 
-template <typename S, typename T> void convertRow(const uint8_t *src, uint8_t *dst, int32_t width, const RowLayout &l)
+template <typename S, typename T>
+void convertRow(const uint8_t *src, uint8_t *dst, int32_t width, const RowLayout &l)
 {
     constexpr size_t sb = sizeof(S), tb = sizeof(T);
     for (int32_t x = 0; x < width; ++x) {
@@ -136,8 +146,8 @@ template <typename S, typename T> void convertRow(const uint8_t *src, uint8_t *d
         }
         if (l.dst.alpha >= 0) {
             // A target that wants alpha from a source without it gets opaque pixels.
-            T alpha = l.src.alpha >= 0 ? convertComponent<S, T>(loadComponent<S>(src + l.src.alpha * sb))
-                                       : maxComponent<T>();
+            T alpha =
+                l.src.alpha >= 0 ? convertComponent<S, T>(loadComponent<S>(src + l.src.alpha * sb)) : maxComponent<T>();
             storeComponent<T>(dst + l.dst.alpha * tb, alpha);
         }
         for (int i = 0; i < 4; ++i)
@@ -150,7 +160,8 @@ template <typename S, typename T> void convertRow(const uint8_t *src, uint8_t *d
 
 using RowFunc = void (*)(const uint8_t *, uint8_t *, int32_t, const RowLayout &);
 
-template <typename S> RowFunc rowFuncForTarget(ImageIo::DataType target)
+template <typename S>
+RowFunc rowFuncForTarget(ImageIo::DataType target)
 {
     switch (target) {
     case ImageIo::DataType::UInt8: return &convertRow<S, uint8_t>;
@@ -181,18 +192,30 @@ void checkModelAndOrder(ImageIo::ColorModel model, ImageIo::ChannelOrder order)
 
 } // namespace
 
-bool ImageIo::hasAlpha() const { return channelOrderHasAlpha(mChannelOrder); }
+bool ImageIo::hasAlpha() const
+{
+    return channelOrderHasAlpha(mChannelOrder);
+}
 
-int32_t ImageIo::channelOrderComponents(ChannelOrder order) { return orderInfo(order).components; }
+int32_t ImageIo::channelOrderComponents(ChannelOrder order)
+{
+    return orderInfo(order).components;
+}
 
-ImageIo::ChannelPositions ImageIo::channelOrderPositions(ChannelOrder order) { return orderInfo(order).positions; }
+ImageIo::ChannelPositions ImageIo::channelOrderPositions(ChannelOrder order)
+{
+    return orderInfo(order).positions;
+}
 
 bool ImageIo::channelOrderHasAlpha(ChannelOrder order)
 {
     return knownOrder(order) && kOrders[static_cast<int32_t>(order)].positions.alpha >= 0;
 }
 
-bool ImageIo::channelOrderIsGray(ChannelOrder order) { return order == ChannelOrder::Y || order == ChannelOrder::YA; }
+bool ImageIo::channelOrderIsGray(ChannelOrder order)
+{
+    return order == ChannelOrder::Y || order == ChannelOrder::YA;
+}
 
 int32_t ImageIo::dataTypeBytes(DataType type)
 {
@@ -233,7 +256,8 @@ void ImageSource::writeRows(ImageTarget &target, const uint8_t *data, size_t row
 
     // A target that states its size must have room for the whole image; one that leaves its
     // size at 0 vouches for its row memory itself.
-    if ((target.getWidth() > 0 && target.getWidth() < mWidth) || (target.getHeight() > 0 && target.getHeight() < mHeight))
+    if ((target.getWidth() > 0 && target.getWidth() < mWidth) ||
+        (target.getHeight() > 0 && target.getHeight() < mHeight))
         throw ImageIoExceptionFailedLoad();
 
     for (int32_t row = 0; row < mHeight; ++row) {

@@ -124,7 +124,7 @@ class ImageSource : public ImageIo {
         }
         int32_t getIndex() const { return mFrameIndex; }
 
-        int32_t mFrameIndex = 0;  // which frame of a multi-frame file to decode
+        int32_t mFrameIndex = 0; // which frame of a multi-frame file to decode
     };
 
     ~ImageSource() override = default;
@@ -147,7 +147,7 @@ class ImageSource : public ImageIo {
 
     float mPixelAspectRatio = 1.0f;
     bool mIsPremultiplied = false;
-    uint8_t mCustomPixelInc = 0;  // 0 = pixels are exactly their components apart
+    uint8_t mCustomPixelInc = 0; // 0 = pixels are exactly their components apart
 };
 
 // A creation function builds a decoded source from bytes or throws.

@@ -51,11 +51,12 @@ TEST(Endurance, TheWholeShowLeaksNothingAndDoesNotGrowWhilePlaying)
 {
     XvfbServer server(640, 480);
     // LeakSanitizer checks as the process ends and fails it with status 23.
-    Process player({LUME_LSAN_PLAYER, "--endurance"},
-                   {{"DISPLAY", server.display()},
-                    {"SDL_AUDIODRIVER", "dummy"},
-                    {"LSAN_OPTIONS", std::string("suppressions=") + LUME_SUPPRESSIONS + ":print_suppressions=0:exitcode=23"}},
-                   LUME_RESOURCES_DIR, 560);
+    Process player(
+        {LUME_LSAN_PLAYER, "--endurance"},
+        {{"DISPLAY", server.display()},
+         {"SDL_AUDIODRIVER", "dummy"},
+         {"LSAN_OPTIONS", std::string("suppressions=") + LUME_SUPPRESSIONS + ":print_suppressions=0:exitcode=23"}},
+        LUME_RESOURCES_DIR, 560);
     const std::optional<int> status = player.waitFor(550);
     ASSERT_TRUE(status) << "the show did not end by itself";
     const std::string errors = player.errors();

@@ -44,8 +44,8 @@ class ResettingXvfb {
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
         const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
-        const char *argv[] = {"timeout", "-k", "5", "300", "Xvfb", "-displayfd", "3", "-nolisten", "tcp",
-                              "-screen", "0", screen.c_str(), nullptr};
+        const char *argv[] = {"timeout",   "-k",  "5",       "300", "Xvfb",         "-displayfd", "3",
+                              "-nolisten", "tcp", "-screen", "0",   screen.c_str(), nullptr};
         const int rc = posix_spawnp(&mPid, "timeout", &actions, nullptr, const_cast<char **>(argv), environ);
         posix_spawn_file_actions_destroy(&actions);
         close(fds[1]);

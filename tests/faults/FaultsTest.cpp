@@ -16,13 +16,13 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstring>
-#include <iterator>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -55,7 +55,10 @@ std::vector<std::string> splitLines(const std::string &text)
     return lines;
 }
 
-bool startsWith(const std::string &text, const std::string &prefix) { return text.rfind(prefix, 0) == 0; }
+bool startsWith(const std::string &text, const std::string &prefix)
+{
+    return text.rfind(prefix, 0) == 0;
+}
 
 std::vector<std::string> linesStartingWith(const std::string &text, const std::string &prefix)
 {
@@ -124,8 +127,7 @@ class PlayerFaults : public ::testing::Test {
   protected:
     // Starts a trace player build (trace_player<suffix>) on a new server.
     void start(const std::string &build, const std::vector<std::string> &args = {},
-               const std::string &workingDir = LUME_RESOURCES_DIR,
-               std::map<std::string, std::string> env = {})
+               const std::string &workingDir = LUME_RESOURCES_DIR, std::map<std::string, std::string> env = {})
     {
         process.reset();
         x.reset();
@@ -297,8 +299,8 @@ TEST_F(PlayerFaults, WithoutMusicOrSoundDeviceTheShowRunsSilently)
                 // A stream left paused still feeds the device: silence, of the right length.
                 const std::vector<int16_t> written = rawSamples(heard);
                 const auto sound = std::find_if(written.begin(), written.end(), [](int16_t s) { return s != 0; });
-                ASSERT_NE(sound, written.end()) << "the soundtrack did not play: " << written.size() / 2
-                                                << " frames of silence were written";
+                ASSERT_NE(sound, written.end())
+                    << "the soundtrack did not play: " << written.size() / 2 << " frames of silence were written";
                 const size_t lead = size_t(sound - written.begin()) / 2 * 2;
                 // The soundtrack's very first sample is not silent, so its start is where the
                 // heard silence ends.

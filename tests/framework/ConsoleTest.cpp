@@ -36,10 +36,7 @@ namespace {
 
 class StderrPlatform : public FakePlatform {
   public:
-    void writeDebugOutput(std::string_view text) override
-    {
-        std::fwrite(text.data(), 1, text.size(), stderr);
-    }
+    void writeDebugOutput(std::string_view text) override { std::fwrite(text.data(), 1, text.size(), stderr); }
 };
 
 } // namespace

@@ -106,7 +106,9 @@ struct LoopRecord {
 // onPump, and an outside quit request is a flag.
 class FakeAppImpl : public AppImplBasic {
   public:
-    FakeAppImpl(AppBasic *app, FakeClock *clock, LoopRecord *record) : AppImplBasic(app), mClock(clock), mRecord(record) {}
+    FakeAppImpl(AppBasic *app, FakeClock *clock, LoopRecord *record) : AppImplBasic(app), mClock(clock), mRecord(record)
+    {
+    }
     ~FakeAppImpl() override { mRecord->lastNextFrameTime = getNextFrameTime(); }
 
     std::function<void()> onSleep, onPump;

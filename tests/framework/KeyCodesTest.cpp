@@ -1,6 +1,6 @@
 // The virtual-key table, left/right resolution and modifier bits.
-#include "framework/app/Event.h"
 #include "framework/app/KeyCodes.h"
+#include "framework/app/Event.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@ TEST(KeyCodes, TableMapsVirtualKeysToKeyCodes)
         uint32_t vk;
         int32_t code;
     };
+    // clang-format off
     const Case cases[] = {
         {8, 8},     {9, 9},     {12, 12},   {13, 13},   {19, 19},   {27, 27},   {32, 32},   {48, 48},
         {57, 57},   {65, 97},   {90, 122},  {46, 127},  {96, 256},  {105, 265}, {110, 266}, {111, 267},
@@ -24,6 +25,7 @@ TEST(KeyCodes, TableMapsVirtualKeysToKeyCodes)
         // Unlisted and out of range: 0. The side-less modifiers have no entry of their own.
         {0, 0},     {16, 0},    {17, 0},    {18, 0},    {127, 0},   {255, 0},   {256, 0},   {100000, 0},
     };
+    // clang-format on
     for (const Case &c : cases)
         EXPECT_EQ(keyCodeForVirtualKey(c.vk), c.code) << "virtual key " << c.vk;
 }

@@ -58,7 +58,7 @@ TEST_F(LoopTest, RunsTheApplicationInItsOrderAndDeletesIt)
         bounds = app->getWindowBounds();
     };
     EXPECT_EQ(launch(), 0);
-    const std::vector<std::string> expected = {"prepareSettings", "setup", "resize", "update", "draw",
+    const std::vector<std::string> expected = {"prepareSettings", "setup", "resize",   "update", "draw",
                                                "update",          "draw",  "shutdown", "destroy"};
     EXPECT_EQ(scope.journal.entries, expected);
     EXPECT_EQ(args, (std::vector<std::string>{"fake", "--flag"}));
@@ -290,8 +290,8 @@ TEST_F(LoopTest, QuitInsideUpdateStillDrawsThatFrame)
     makeApp();
     quitAfter(1);
     launch();
-    EXPECT_EQ(scope.journal.entries,
-              (std::vector<std::string>{"prepareSettings", "setup", "resize", "update", "draw", "shutdown", "destroy"}));
+    EXPECT_EQ(scope.journal.entries, (std::vector<std::string>{"prepareSettings", "setup", "resize", "update", "draw",
+                                                               "shutdown", "destroy"}));
 }
 
 TEST_F(LoopTest, QuitFromAKeyDuringTheWaitEndsTheLoopBeforeTheNextUpdate)

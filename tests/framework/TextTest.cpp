@@ -12,9 +12,9 @@ TEST(Utf, ConvertsBothWaysWithoutLoss)
     const std::string samples[] = {
         "",
         "Fatal Error",
-        "caf\xC3\xA9 \xE2\x82\xAC",         // 2- and 3-byte sequences
-        "\xF0\x9F\x8E\xB5 note",            // outside the basic plane: a surrogate pair
-        std::string("a\0b", 3),              // zero characters are text too
+        "caf\xC3\xA9 \xE2\x82\xAC", // 2- and 3-byte sequences
+        "\xF0\x9F\x8E\xB5 note",    // outside the basic plane: a surrogate pair
+        std::string("a\0b", 3),     // zero characters are text too
     };
     for (const std::string &s : samples) {
         const std::u16string wide = toUtf16(s);
@@ -31,11 +31,11 @@ TEST(Utf, ConvertsBothWaysWithoutLoss)
 TEST(Utf, MalformedInputIsRejectedWithItsMessage)
 {
     const std::string badUtf8[] = {
-        "\x80",              // continuation without a lead byte
-        "abc\xC3",           // cut short
-        "\xC0\xAF",          // overlong
-        "\xED\xA0\x80",      // an encoded surrogate
-        "\xF4\x90\x80\x80",  // above U+10FFFF
+        "\x80",             // continuation without a lead byte
+        "abc\xC3",          // cut short
+        "\xC0\xAF",         // overlong
+        "\xED\xA0\x80",     // an encoded surrogate
+        "\xF4\x90\x80\x80", // above U+10FFFF
         "\xFF",
     };
     for (const std::string &s : badUtf8) {

@@ -79,11 +79,16 @@ TEST_F(WindowEventsTest, EventsGoToTheContextTheSlotsAndThenTheApplicationUnless
     const KeyEvent key(window, 27, 27, 27, 0, 27);
     using M = std::function<void(MouseEvent &)>;
     using K = std::function<void(KeyEvent &)>;
-    checkDispatch<MouseEvent>(j, w.getSignalMouseDown(), M([&](MouseEvent &e) { w.emitMouseDown(e); }), mouse, "app mouseDown");
-    checkDispatch<MouseEvent>(j, w.getSignalMouseUp(), M([&](MouseEvent &e) { w.emitMouseUp(e); }), mouse, "app mouseUp");
-    checkDispatch<MouseEvent>(j, w.getSignalMouseDrag(), M([&](MouseEvent &e) { w.emitMouseDrag(e); }), mouse, "app mouseDrag");
-    checkDispatch<MouseEvent>(j, w.getSignalMouseMove(), M([&](MouseEvent &e) { w.emitMouseMove(e); }), mouse, "app mouseMove");
-    checkDispatch<MouseEvent>(j, w.getSignalMouseWheel(), M([&](MouseEvent &e) { w.emitMouseWheel(e); }), mouse, "app mouseWheel");
+    checkDispatch<MouseEvent>(j, w.getSignalMouseDown(), M([&](MouseEvent &e) { w.emitMouseDown(e); }), mouse,
+                              "app mouseDown");
+    checkDispatch<MouseEvent>(j, w.getSignalMouseUp(), M([&](MouseEvent &e) { w.emitMouseUp(e); }), mouse,
+                              "app mouseUp");
+    checkDispatch<MouseEvent>(j, w.getSignalMouseDrag(), M([&](MouseEvent &e) { w.emitMouseDrag(e); }), mouse,
+                              "app mouseDrag");
+    checkDispatch<MouseEvent>(j, w.getSignalMouseMove(), M([&](MouseEvent &e) { w.emitMouseMove(e); }), mouse,
+                              "app mouseMove");
+    checkDispatch<MouseEvent>(j, w.getSignalMouseWheel(), M([&](MouseEvent &e) { w.emitMouseWheel(e); }), mouse,
+                              "app mouseWheel");
     checkDispatch<KeyEvent>(j, w.getSignalKeyDown(), K([&](KeyEvent &e) { w.emitKeyDown(e); }), key, "app keyDown");
     checkDispatch<KeyEvent>(j, w.getSignalKeyUp(), K([&](KeyEvent &e) { w.emitKeyUp(e); }), key, "app keyUp");
     checkDispatch<FileDropEvent>(j, w.getSignalFileDrop(),
@@ -142,7 +147,6 @@ TEST_F(WindowEventsTest, AWindowWithoutPositionIsCentredOnItsDisplay)
     EXPECT_EQ(placed->getSize(), (lume::Vec2i{1280, 768}));
 }
 
-
 TEST_F(WindowEventsTest, APressStartsADragThatEndsWithTheButtonOrWhenTheFocusGoes)
 {
     impl.captureJournal = &scope.journal;
@@ -169,6 +173,7 @@ TEST_F(WindowEventsTest, APressStartsADragThatEndsWithTheButtonOrWhenTheFocusGoe
     };
     using lume::app::vk::LShift;
     using lume::app::vk::Shift;
+    // clang-format off
     const Step steps[] = {
         {[&] { w->inputMouseMove({5, 5}); }, {"move 0 at 5,5 native 0"}},
         {[&] { w->inputMouseButton(MouseEvent::kLeft, true, {10, 20}); }, {"capture", "down 1 at 10,20 native 0x1"}},
@@ -185,6 +190,7 @@ TEST_F(WindowEventsTest, APressStartsADragThatEndsWithTheButtonOrWhenTheFocusGoe
         {[&] { w->inputMouseMove({31, 41}); }, {"move 0 at 31,41 native 0x4"}},
         {[&] { w->inputFocus(false); }, {}}, // no drag: nothing to end
     };
+    // clang-format on
     for (size_t i = 0; i < std::size(steps); ++i) {
         SCOPED_TRACE(i);
         steps[i].report();

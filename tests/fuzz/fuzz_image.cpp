@@ -52,8 +52,8 @@ void repairPngChecksums(std::vector<uint8_t> &bytes)
         return;
     size_t at = 8;
     while (bytes.size() - at >= 12) {
-        uint32_t length = uint32_t(bytes[at]) << 24 | uint32_t(bytes[at + 1]) << 16 | uint32_t(bytes[at + 2]) << 8 |
-                          bytes[at + 3];
+        uint32_t length =
+            uint32_t(bytes[at]) << 24 | uint32_t(bytes[at + 1]) << 16 | uint32_t(bytes[at + 2]) << 8 | bytes[at + 3];
         if (length > bytes.size() - at - 12)
             return;
         uint32_t crc = crc32(&bytes[at + 4], 4 + size_t(length));

@@ -10,14 +10,13 @@ namespace {
 
 using gl::Texture;
 
-const char *kShowTexCoord =
-    "#version 120\nvoid main() { gl_FragColor = vec4(gl_TexCoord[0].st, 0.0, 1.0); }\n";
+const char *kShowTexCoord = "#version 120\nvoid main() { gl_FragColor = vec4(gl_TexCoord[0].st, 0.0, 1.0); }\n";
 const char *kWhite = "#version 120\nvoid main() { gl_FragColor = vec4(1.0); }\n";
 
 struct CornerCase {
     const char *name;
     Rectf rect;
-    Rgba topLeft, bottomRight;  // texture coordinate seen at those window corners, as colour
+    Rgba topLeft, bottomRight; // texture coordinate seen at those window corners, as colour
 };
 
 TEST_F(GlTest, SolidRectCoordinatesUnderWindowMatrices)
@@ -102,7 +101,7 @@ Texture quadrants()
 struct DrawCase {
     const char *name;
     bool flipped;
-    bool wholeTexture;  // the overload without an area
+    bool wholeTexture; // the overload without an area
     Area area;
     Rgba topLeft, topRight, bottomLeft;
 };

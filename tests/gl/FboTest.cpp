@@ -1,5 +1,5 @@
-#include "framework/gl/Draw.h"
 #include "framework/gl/Fbo.h"
+#include "framework/gl/Draw.h"
 #include "framework/gl/Matrices.h"
 #include "tests/gl/GlTest.h"
 #include "tests/support/GlOverride.h"
@@ -103,8 +103,7 @@ TEST_F(GlTest, EveryIncompleteStatusHasItsMessage)
         {GL_FRAMEBUFFER_UNSUPPORTED_EXT, "Unsupported framebuffer format"},
         {GL_FRAMEBUFFER_INCOMPLETE_MISSING_ATTACHMENT_EXT, "Framebuffer incomplete: missing attachment"},
         {GL_FRAMEBUFFER_INCOMPLETE_ATTACHMENT_EXT, "Framebuffer incomplete: duplicate attachment"},
-        {GL_FRAMEBUFFER_INCOMPLETE_DIMENSIONS_EXT,
-         "Framebuffer incomplete: attached images must have same dimensions"},
+        {GL_FRAMEBUFFER_INCOMPLETE_DIMENSIONS_EXT, "Framebuffer incomplete: attached images must have same dimensions"},
         {GL_FRAMEBUFFER_INCOMPLETE_FORMATS_EXT, "Framebuffer incomplete: attached images must have same format"},
         {GL_FRAMEBUFFER_INCOMPLETE_DRAW_BUFFER_EXT, "Framebuffer incomplete: missing draw buffer"},
         {GL_FRAMEBUFFER_INCOMPLETE_READ_BUFFER_EXT, "Framebuffer incomplete: missing read buffer"},
@@ -150,7 +149,7 @@ TEST_F(GlTest, DrawingReachesTheColourTextureAlsoWhenMultisampled)
 
     ASSERT_GT(Fbo::getMaxSamples(), 0) << "this driver should offer multisampled framebuffers";
     Fbo::Format multisample;
-    multisample.setSamples(1000);  // more than any driver has: lowered to the maximum
+    multisample.setSamples(1000); // more than any driver has: lowered to the maximum
     Fbo fbo(32, 16, multisample);
     EXPECT_EQ(fbo.getFormat().getSamples(), Fbo::getMaxSamples());
     EXPECT_NE(fbo.getResolveId(), 0u);
@@ -175,7 +174,7 @@ TEST_F(GlTest, MipmapsAreRegeneratedOnceAfterEachBind)
     sMipmapUpdates = 0;
 
     fbo.getTexture();
-    EXPECT_EQ(sMipmapUpdates, 0);  // nothing drawn yet
+    EXPECT_EQ(sMipmapUpdates, 0); // nothing drawn yet
     fbo.bindFramebuffer();
     Fbo::unbindFramebuffer();
     fbo.getTexture();

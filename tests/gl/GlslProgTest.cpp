@@ -1,5 +1,5 @@
-#include "framework/gl/Draw.h"
 #include "framework/gl/GlslProg.h"
+#include "framework/gl/Draw.h"
 #include "framework/gl/Matrices.h"
 #include "tests/gl/GlTest.h"
 #include "tests/support/GlOverride.h"
@@ -124,7 +124,7 @@ TEST_F(GlTest, ShaderAndProgramObjectsDoNotOutliveTheirUse)
         GlslProg prog(passThroughVertex(), kFragmentOk);
         handle = prog.getHandle();
         {
-            GlslProg copy = prog;  // copies share one program
+            GlslProg copy = prog; // copies share one program
             EXPECT_EQ(copy.getHandle(), handle);
         }
         EXPECT_TRUE(glIsProgram(handle));
@@ -174,7 +174,7 @@ TEST_F(GlTest, UniformLocationsAreQueriedOncePerName)
     for (int frame = 0; frame < 3; ++frame) {
         prog.uniform("fade", 0.5f);
         prog.uniform("times[1]", 1.0f);
-        prog.uniform("missing", 2.0f);  // ignored by GL, no error
+        prog.uniform("missing", 2.0f); // ignored by GL, no error
     }
     EXPECT_EQ(sLocationQueries, 4);
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));

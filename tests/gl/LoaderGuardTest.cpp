@@ -33,8 +33,8 @@ void GLAD_API_PTR fakeFlush()
 
 const GLubyte *GLAD_API_PTR fakeGetString(GLenum name)
 {
-    const char *text = name == GL_EXTENSIONS ? "GL_EXT_framebuffer_blit_scaled GL_ARB_texture_float GL_EXT_last"
-                                             : "2.1 fake";
+    const char *text =
+        name == GL_EXTENSIONS ? "GL_EXT_framebuffer_blit_scaled GL_ARB_texture_float GL_EXT_last" : "2.1 fake";
     return reinterpret_cast<const GLubyte *>(text);
 }
 
@@ -137,7 +137,7 @@ TEST_F(LoaderGuardTest, BindingEverythingUpFrontLeavesNoFirstCallToBind)
 {
     lume::gl::makeContextCurrent(&context);
     EXPECT_EQ(lume::gl::bindEntryPoints(lume::gl::loadFromCurrentContext), 3); // all the fake driver has
-    EXPECT_EQ(lookupsOf("glCreateShader"), 1u); // every declared entry point asked for
+    EXPECT_EQ(lookupsOf("glCreateShader"), 1u);                                // every declared entry point asked for
     EXPECT_EQ(lookupsOf("glBlitFramebufferEXT"), 1u);
 
     sLookups.clear();

@@ -18,7 +18,7 @@ TEST_F(GlTest, ProgramBuiltOnASharedContextElsewhereDrawsHere)
     loader->runOnThread([&] {
         prog = std::make_shared<gl::GlslProg>(
             passThroughVertex(), "#version 120\nuniform vec4 colour;\nvoid main() { gl_FragColor = colour; }\n");
-        prog->getUniformLocation("colour");  // cached on the loader, used here
+        prog->getUniformLocation("colour"); // cached on the loader, used here
     });
     ASSERT_TRUE(prog && prog->getHandle());
 
@@ -38,12 +38,12 @@ TEST_F(GlTest, ProgramBuiltOnASharedContextElsewhereDrawsHere)
 
 TEST_F(GlTest, ThreadWithoutAContextGetsNoOpCalls)
 {
-    glCreateProgram();  // bound on this thread's context first
+    glCreateProgram(); // bound on this thread's context first
     std::atomic<GLuint> program{1};
     std::atomic<GLuint> shader{1};
     std::atomic<bool> noVersion{false};
     std::thread([&] {
-        program = glCreateProgram();             // bound entry point, no context
+        program = glCreateProgram(); // bound entry point, no context
         shader = glCreateShader(GL_VERTEX_SHADER);
         noVersion = glGetString(GL_VERSION) == nullptr;
     }).join();

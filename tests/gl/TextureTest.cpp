@@ -1,8 +1,8 @@
+#include "framework/gl/Texture.h"
 #include "framework/app/Resources.h"
 #include "framework/gl/Draw.h"
 #include "framework/gl/Fbo.h"
 #include "framework/gl/Matrices.h"
-#include "framework/gl/Texture.h"
 #include "tests/gl/GlTest.h"
 #include "tests/support/GlOverride.h"
 
@@ -50,8 +50,8 @@ struct Upload {
 };
 Upload sLastUpload;
 
-void GLAD_API_PTR recordingTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width,
-                                      GLsizei height, GLint border, GLenum format, GLenum type, const void *pixels)
+void GLAD_API_PTR recordingTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height,
+                                      GLint border, GLenum format, GLenum type, const void *pixels)
 {
     static auto real = reinterpret_cast<PFNGLTEXIMAGE2DPROC>(glProc("glTexImage2D"));
     sLastUpload = Upload{internalFormat, format, type};
@@ -62,12 +62,13 @@ struct LayoutCase {
     const char *name;
     ImageSourceRef source;
     Upload expected;
-    Rgba colour;  // what sampling the single texel gives
+    Rgba colour; // what sampling the single texel gives
 };
 
 TEST_F(GlTest, DecodedLayoutsUploadWithMatchingFormatsAndColours)
 {
     const float f = 200.0f / 255.0f, g = 100.0f / 255.0f, b = 50.0f / 255.0f, a = 128.0f / 255.0f;
+    // clang-format off
     const LayoutCase cases[] = {
         {"BGR 8", PixelSource<uint8_t>::create(1, 1, Order::BGR, Model::RGB, {50, 100, 200}),
          {GL_RGB8, GL_RGB, GL_UNSIGNED_BYTE}, {200, 100, 50, 255}},
@@ -92,6 +93,7 @@ TEST_F(GlTest, DecodedLayoutsUploadWithMatchingFormatsAndColours)
         {"Y float", PixelSource<float>::create(1, 1, Order::Y, Model::Gray, {g}),
          {GL_LUMINANCE32F_ARB, GL_LUMINANCE, GL_FLOAT}, {100, 100, 100, 255}},
     };
+    // clang-format on
     for (const LayoutCase &c : cases) {
         SCOPED_TRACE(c.name);
         sLastUpload = Upload{};
@@ -132,7 +134,7 @@ TEST_F(GlTest, OddRowLengthsUploadUnsheared)
 struct FileCase {
     int resourceId;
     int width, height;
-    std::vector<std::pair<int, Rgba>> probes;  // (top-down pixel index, colour)
+    std::vector<std::pair<int, Rgba>> probes; // (top-down pixel index, colour)
     int tolerance;
 };
 

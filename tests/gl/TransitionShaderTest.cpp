@@ -14,8 +14,8 @@ namespace {
 
 gl::Texture solid(uint8_t r, uint8_t g, uint8_t b, uint8_t a)
 {
-    return gl::Texture(PixelSource<uint8_t>::create(1, 1, ImageIo::ChannelOrder::RGBA, ImageIo::ColorModel::RGB,
-                                                    {r, g, b, a}));
+    return gl::Texture(
+        PixelSource<uint8_t>::create(1, 1, ImageIo::ChannelOrder::RGBA, ImageIo::ColorModel::RGB, {r, g, b, a}));
 }
 
 TEST_F(GlTest, TransitionShaderFollowsItsWipeFormula)
@@ -40,7 +40,7 @@ TEST_F(GlTest, TransitionShaderFollowsItsWipeFormula)
         gl::drawSolidRect(Rectf{0, 0, float(w), float(h)});
         std::vector<Rgba> shown = readTopDown(w, h);
         for (int y = 0; y < h; ++y) {
-            const double t = (y + 0.5) / h;  // texture t at this row's pixel centres
+            const double t = (y + 0.5) / h; // texture t at this row's pixel centres
             const double wipe = std::pow(std::clamp(2.0 * t + (3.0 * fade - 2.0), 0.0, 1.0), 20.0);
             auto mix = [&](uint8_t s, uint8_t d) { return uint8_t(std::lround(s * (1.0 - wipe) + d * wipe)); };
             const Rgba expected{mix(src.r, dst.r), mix(src.g, dst.g), mix(src.b, dst.b), mix(src.a, dst.a)};

@@ -56,7 +56,10 @@ struct ConvertCase {
     std::vector<double> expect;
 };
 
-Model modelOf(Order order) { return (order == Order::Y || order == Order::YA) ? Model::Gray : Model::RGB; }
+Model modelOf(Order order)
+{
+    return (order == Order::Y || order == Order::YA) ? Model::Gray : Model::RGB;
+}
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
@@ -71,10 +74,12 @@ TEST_P(RowConversion, WritesTheTargetLayout)
     int perPixel = ImageIo::channelOrderComponents(c.dstOrder);
     ASSERT_EQ(c.expect.size(), size_t(perPixel * source.getWidth()));
     for (size_t i = 0; i < c.expect.size(); ++i)
-        EXPECT_NEAR(target->component(int(i) / perPixel, 0, int(i) % perPixel), c.expect[i], 1e-6) << c.name << " component " << i;
+        EXPECT_NEAR(target->component(int(i) / perPixel, 0, int(i) % perPixel), c.expect[i], 1e-6)
+            << c.name << " component " << i;
     EXPECT_EQ(target->mFinalized, 1);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Layouts, RowConversion,
     testing::Values(
@@ -103,8 +108,12 @@ INSTANTIATE_TEST_SUITE_P(
         ConvertCase{"float_to_u8_clamps", Order::RGB, Type::Float32, {1.5, -1, kNaN}, Order::RGB, Type::UInt8, {255, 0, 0}},
         ConvertCase{"float_to_u16", Order::RGB, Type::Float32, {0.5, 1, 0}, Order::RGB, Type::UInt16, {32768, 65535, 0}}),
     [](const auto &info) { return std::string(info.param.name); });
+// clang-format on
 
-void PrintTo(const ConvertCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const ConvertCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 struct RefusalCase {
     const char *name;
@@ -117,7 +126,10 @@ struct RefusalCase {
     enum { DataType, ColorModel, ChannelOrder } expect;
 };
 
-void PrintTo(const RefusalCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const RefusalCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class RowConversionRefuses : public testing::TestWithParam<RefusalCase> {};
 
@@ -136,6 +148,7 @@ TEST_P(RowConversionRefuses, WithTheMatchingExceptionAndTouchesNothing)
     EXPECT_EQ(target->mFinalized, 0);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Layouts, RowConversionRefuses,
     testing::Values(
@@ -148,13 +161,14 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"grey_source_in_colour_order", Order::RGBA, Type::UInt8, Model::Gray, Order::RGBA, Type::UInt8, Model::RGB, RefusalCase::ChannelOrder},
         RefusalCase{"grey_target_in_colour_order", Order::RGBA, Type::UInt8, Model::RGB, Order::RGBA, Type::UInt8, Model::Gray, RefusalCase::ChannelOrder}),
     [](const auto &info) { return std::string(info.param.name); });
+// clang-format on
 
 // Spelled out independently of the implementation's table: where each component sits.
 TEST(ChannelOrders, PositionsCountsAndAlpha)
 {
     struct Row {
         Order order;
-        const char *letters;  // component letter at each position; X = padding
+        const char *letters; // component letter at each position; X = padding
     };
     const Row rows[] = {{Order::RGBA, "RGBA"}, {Order::BGRA, "BGRA"}, {Order::ARGB, "ARGB"}, {Order::ABGR, "ABGR"},
                         {Order::RGBX, "RGBX"}, {Order::BGRX, "BGRX"}, {Order::XRGB, "XRGB"}, {Order::XBGR, "XBGR"},
@@ -187,13 +201,14 @@ TEST(ImageTargets, WithoutRowMemoryFailTheLoad)
         void *getRowPointer(int32_t) override { return nullptr; }
     };
     RowSource source(Order::RGB, Type::UInt8, Model::RGB, {1, 2, 3});
-    EXPECT_THROW(source.load(std::make_shared<NoRows>(1, 1, Order::RGB, Type::UInt8, Model::RGB)), ImageIoExceptionFailedLoad);
+    EXPECT_THROW(source.load(std::make_shared<NoRows>(1, 1, Order::RGB, Type::UInt8, Model::RGB)),
+                 ImageIoExceptionFailedLoad);
 }
 
 // A target that states a size smaller than the image is refused before anything is written.
 TEST(ImageTargets, SmallerThanTheImageFailTheLoad)
 {
-    RowSource source(Order::RGB, Type::UInt8, Model::RGB, {1, 2, 3, 4, 5, 6});  // 2 x 1
+    RowSource source(Order::RGB, Type::UInt8, Model::RGB, {1, 2, 3, 4, 5, 6}); // 2 x 1
     auto narrow = std::make_shared<CpuTarget>(1, 1, Order::RGB, Type::UInt8, Model::RGB);
     EXPECT_THROW(source.load(narrow), ImageIoExceptionFailedLoad);
     EXPECT_EQ(narrow->mData, Bytes(3, 0xCD));
@@ -210,7 +225,7 @@ TEST(ImageTargets, SetRowCopiesOneRowInTheTargetLayout)
     target.setRow(1, row);
     EXPECT_EQ(target.component(1, 1, 2), 0xFFFF);
     EXPECT_EQ(target.component(0, 1, 0), 1);
-    EXPECT_EQ(target.mData[0], 0xCD);  // row 0 untouched
+    EXPECT_EQ(target.mData[0], 0xCD); // row 0 untouched
 }
 
 } // namespace

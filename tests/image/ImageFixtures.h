@@ -19,12 +19,12 @@ struct PngSpec {
     int width = 0;
     int height = 0;
     int bitDepth = 8;
-    int colorType = 0;  // PNG_COLOR_TYPE_*
+    int colorType = 0; // PNG_COLOR_TYPE_*
     bool interlaced = false;
     // Rows in the file's own packing (big-endian 16-bit, packed sub-byte samples).
     std::vector<Bytes> rows;
-    std::vector<uint8_t> palette;       // r, g, b triples for palette images
-    std::vector<uint8_t> paletteAlpha;  // tRNS for palette images
+    std::vector<uint8_t> palette;      // r, g, b triples for palette images
+    std::vector<uint8_t> paletteAlpha; // tRNS for palette images
     std::optional<uint16_t> transparentGray;
     std::optional<std::array<uint16_t, 3>> transparentRgb;
 };

@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <thread>
 
@@ -180,11 +180,12 @@ TEST_P(DecoderLayout, DeliversTheTableLayoutTopRowFirst)
     for (int y = 0; y < c.height; ++y)
         for (int x = 0; x < c.width; ++x)
             for (size_t i = 0; i < letters.size(); ++i) {
-                const uint8_t *p = data + size_t(y) * size_t(source->getRowBytes()) + (size_t(x) * letters.size() + i) * bytes;
+                const uint8_t *p =
+                    data + size_t(y) * size_t(source->getRowBytes()) + (size_t(x) * letters.size() + i) * bytes;
                 double value = p[0];
                 if (bytes == 2) {
                     uint16_t v;
-                    std::memcpy(&v, p, 2);  // machine byte order
+                    std::memcpy(&v, p, 2); // machine byte order
                     value = v;
                 }
                 EXPECT_NEAR(value, pick(c.expect(x, y), letters[i]), c.tolerance)
@@ -231,8 +232,8 @@ TEST(LayoutFixtures, CommittedCopiesDecodeLikeFreshlyEncodedFiles)
         SCOPED_TRACE(c.name);
         Bytes fresh = makeFile(c);
         if (rewrite)
-            std::ofstream(dir + c.file, std::ios::binary).write(reinterpret_cast<const char *>(fresh.data()),
-                                                                std::streamsize(fresh.size()));
+            std::ofstream(dir + c.file, std::ios::binary)
+                .write(reinterpret_cast<const char *>(fresh.data()), std::streamsize(fresh.size()));
         std::ifstream in(dir + c.file, std::ios::binary);
         ASSERT_TRUE(in) << dir + c.file;
         Bytes committed((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -244,7 +245,8 @@ TEST(LayoutFixtures, CommittedCopiesDecodeLikeFreshlyEncodedFiles)
 size_t chunkOffset(const Bytes &png, const char *type)
 {
     for (size_t at = 8; at + 8 <= png.size();) {
-        uint32_t length = uint32_t(png[at]) << 24 | uint32_t(png[at + 1]) << 16 | uint32_t(png[at + 2]) << 8 | png[at + 3];
+        uint32_t length =
+            uint32_t(png[at]) << 24 | uint32_t(png[at + 1]) << 16 | uint32_t(png[at + 2]) << 8 | png[at + 3];
         if (std::memcmp(&png[at + 4], type, 4) == 0)
             return at;
         at += 12 + length;
@@ -263,7 +265,7 @@ size_t markerOffset(const Bytes &jpeg, uint8_t code)
 
 Bytes withJpegSize(Bytes jpeg, uint16_t width, uint16_t height)
 {
-    size_t sof = markerOffset(jpeg, 0xC0);  // baseline frame header: FF C0, length, precision, height, width
+    size_t sof = markerOffset(jpeg, 0xC0); // baseline frame header: FF C0, length, precision, height, width
     jpeg[sof + 5] = uint8_t(height >> 8);
     jpeg[sof + 6] = uint8_t(height);
     jpeg[sof + 7] = uint8_t(width >> 8);
@@ -291,15 +293,18 @@ std::vector<BadCase> badCases()
         {"text", [] { return Bytes{'n', 'o', 't', ' ', 'a', 'n', ' ', 'i', 'm', 'a', 'g', 'e'}; }},
         {"png_signature_only", [png] { return cut(png(), 8); }},
         {"png_cut_in_header", [png] { return cut(png(), 20); }},
-        {"png_cut_in_data", [png] {
+        {"png_cut_in_data",
+         [png] {
              Bytes b = png();
              return cut(b, chunkOffset(b, "IDAT") + 20);
          }},
-        {"png_without_end_chunk", [png] {
+        {"png_without_end_chunk",
+         [png] {
              Bytes b = png();
              return cut(b, chunkOffset(b, "IEND"));
          }},
-        {"png_bad_data_checksum", [png] {
+        {"png_bad_data_checksum",
+         [png] {
              Bytes b = png();
              b[chunkOffset(b, "IDAT") + 10] ^= 0x55;
              return b;
@@ -311,7 +316,8 @@ std::vector<BadCase> badCases()
         {"png_too_wide", [png] { return withPngSize(png(), 70000, 1); }},
         {"png_size_overflow", [png] { return withPngSize(png(), 0x7fffffff, 0x7fffffff); }},
         // Complete and well formed, one row more than the pixel limit allows.
-        {"png_complete_over_pixel_limit", [] {
+        {"png_complete_over_pixel_limit",
+         [] {
              PngSpec spec;
              spec.width = 16384;
              spec.height = 16385;
@@ -322,13 +328,18 @@ std::vector<BadCase> badCases()
          }},
         // Within the limits but without the data: fails on the missing rows.
         {"png_claims_more_rows", [png] { return withPngSize(png(), 40, 3000); }},
-        {"jpeg_soi_only", [] { return Bytes{0xFF, 0xD8, 0xFF}; }},
-        {"jpeg_cut_in_data", [jpeg] {
+        {"jpeg_soi_only",
+         [] {
+             return Bytes{0xFF, 0xD8, 0xFF};
+         }},
+        {"jpeg_cut_in_data",
+         [jpeg] {
              Bytes b = jpeg();
              size_t scan = markerOffset(b, 0xDA);
              return cut(b, scan + (b.size() - scan) / 2);
          }},
-        {"jpeg_without_end_marker", [jpeg] {
+        {"jpeg_without_end_marker",
+         [jpeg] {
              Bytes b = jpeg();
              return cut(b, b.size() - 2);
          }},
@@ -339,7 +350,10 @@ std::vector<BadCase> badCases()
     };
 }
 
-void PrintTo(const BadCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const BadCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class DecoderRefuses : public testing::TestWithParam<BadCase> {};
 
@@ -370,7 +384,8 @@ TEST(Decoder, DecodesOnTwoThreadsAtOnce)
     const Bytes jpeg = colorJpeg(true);
     auto digest = [](const Bytes &file) {
         auto source = std::make_shared<ImageSourceFileJpegPng>(sourceOf(file));
-        return Bytes(source->getData(), source->getData() + size_t(source->getRowBytes()) * size_t(source->getHeight()));
+        return Bytes(source->getData(),
+                     source->getData() + size_t(source->getRowBytes()) * size_t(source->getHeight()));
     };
     const Bytes expectPng = digest(png), expectJpeg = digest(jpeg);
     bool okPng = true, okJpeg = true;

@@ -20,7 +20,10 @@ class NamedSource : public ImageSource {
     std::string mName;
 };
 
-std::string nameOf(const ImageSourceRef &source) { return std::static_pointer_cast<NamedSource>(source)->mName; }
+std::string nameOf(const ImageSourceRef &source)
+{
+    return std::static_pointer_cast<NamedSource>(source)->mName;
+}
 
 // A creation function that records its call and then succeeds or throws what it is told.
 ImageSourceCreationFunc candidate(std::vector<std::string> &calls, std::string name, int outcome)
@@ -97,8 +100,14 @@ TEST(ImageSourceRegistry, OptionsReachTheCreationFunction)
 TEST(ImageSourceRegistry, ExtensionFromPath)
 {
     const std::pair<const char *, const char *> cases[] = {
-        {"picture.png", "png"},   {"dir/a.b.JPG", "JPG"}, {"no-extension", ""},     {"", ""},
-        {"trailing.", ""},        {"dir.v2\\file", ""},   {"dir.v2/file", ""},      {".hidden", "hidden"},
+        {"picture.png", "png"},
+        {"dir/a.b.JPG", "JPG"},
+        {"no-extension", ""},
+        {"", ""},
+        {"trailing.", ""},
+        {"dir.v2\\file", ""},
+        {"dir.v2/file", ""},
+        {".hidden", "hidden"},
         {"C:\\x.y\\img.Jpeg", "Jpeg"},
     };
     for (auto [path, ext] : cases)

@@ -35,12 +35,8 @@ TEST(CommandLine, ABadCommandLineIsRefusedWithTheOffendingWordInTheMessage)
         std::string named;
     };
     const Case cases[] = {
-        {{"--renderr"}, "--renderr"},
-        {{"--render-to", "x.mp4"}, "--render-to"},
-        {{"-x"}, "-x"},
-        {{"show.mp4"}, "show.mp4"},
-        {{"--help", "--version"}, "--version"},
-        {{"--version", "extra"}, "extra"},
+        {{"--renderr"}, "--renderr"}, {{"--render-to", "x.mp4"}, "--render-to"}, {{"-x"}, "-x"},
+        {{"show.mp4"}, "show.mp4"},   {{"--help", "--version"}, "--version"},    {{"--version", "extra"}, "extra"},
     };
     for (const Case &c : cases) {
         try {

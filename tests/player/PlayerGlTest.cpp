@@ -17,9 +17,9 @@
 
 #include <glad/gl.h>
 
+#include <array>
 #include <chrono>
 #include <cmath>
-#include <array>
 #include <sstream>
 #include <thread>
 
@@ -209,8 +209,8 @@ TEST_F(PlayerGl, ProbeSceneReceivesTheUniformsAndChannels)
     EXPECT_EQ(decode(row[40]), 23u);
 
     // Channel N samples unit N: layout 3 after layout 2.
-    const int layout3Slots[8] = {0, slotOfImage(130), slotOfImage(140), slotOfImage(141), slotOfImage(140), -1,
-                                 slotOfImage(149), slotOfImage(139)};
+    const int layout3Slots[8] = {0,  slotOfImage(130), slotOfImage(140), slotOfImage(141), slotOfImage(140),
+                                 -1, slotOfImage(149), slotOfImage(139)};
     for (int unit = 0; unit < 8; ++unit) {
         const Rgba expected = unit == 5 ? markerColour : slotColour(layout3Slots[unit]);
         EXPECT_EQ(row[size_t(48 + unit)], expected) << "channel " << unit;

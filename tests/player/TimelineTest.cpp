@@ -46,7 +46,7 @@ struct ShowRun {
 // update (quit rule, hand-over), then draw (decide, switch). A quit request lets its frame
 // finish, as the main loop does.
 ShowRun simulate(SceneTimeline show, std::deque<Arrival> arrivals, double loaderDoneAt, double dt = 0.01,
-             double limit = 600.0)
+                 double limit = 600.0)
 {
     ShowRun run;
     for (int frame = 0; frame * dt < limit && !run.quitAt; ++frame) {
@@ -69,15 +69,12 @@ ShowRun simulate(SceneTimeline show, std::deque<Arrival> arrivals, double loader
             run.switches.push_back({now, show.scenePosition(), program});
             break;
         }
-        case FrameAction::Fade:
-            ++run.fadeFrames;
-            break;
+        case FrameAction::Fade: ++run.fadeFrames; break;
         case FrameAction::Blank:
             if (!run.quitAt && !run.switches.empty() && run.switches.back().program)
                 ++run.blankFramesAfterStart;
             break;
-        case FrameAction::Show:
-            break;
+        case FrameAction::Show: break;
         }
     }
     return run;

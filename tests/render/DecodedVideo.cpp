@@ -85,10 +85,9 @@ DecodedVideo decodeVideo(const std::string &path)
                 continue;
             }
             if (!d.scale) {
-                d.scale =
-                    sws_getContext(d.frame->width, d.frame->height, AVPixelFormat(d.frame->format), d.frame->width,
-                                   d.frame->height, AV_PIX_FMT_RGB24, SWS_BICUBIC | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INT,
-                                   nullptr, nullptr, nullptr);
+                d.scale = sws_getContext(
+                    d.frame->width, d.frame->height, AVPixelFormat(d.frame->format), d.frame->width, d.frame->height,
+                    AV_PIX_FMT_RGB24, SWS_BICUBIC | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INT, nullptr, nullptr, nullptr);
                 // Colours as the stream is tagged, as a player shows them, rounded accurately
                 // so that the decoder adds no error of its own to the comparisons.
                 const int space = d.frame->colorspace == AVCOL_SPC_BT709 ? SWS_CS_ITU709 : SWS_CS_DEFAULT;

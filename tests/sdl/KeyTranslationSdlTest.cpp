@@ -1,7 +1,7 @@
 // The SDL backend's key translation: SDL's keys become the Windows virtual-key codes and
 // characters the portable key table expects.
-#include "framework/app/KeyCodes.h"
 #include "framework/app/sdl/KeyTranslationSdl.h"
+#include "framework/app/KeyCodes.h"
 
 #include <gtest/gtest.h>
 

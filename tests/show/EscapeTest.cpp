@@ -17,8 +17,7 @@ TEST(ShowWindow, EscapeDuringLoadingQuitsCleanly)
     XClient client(server.display());
     const XWindowId window = client.waitForWindow("FraglumeApp", 30.0, &player);
     ASSERT_NE(window, 0u) << player.errors();
-    runCommand("DISPLAY=" + server.display() + " xdotool windowfocus --sync " + std::to_string(window) +
-               " key Escape");
+    runCommand("DISPLAY=" + server.display() + " xdotool windowfocus --sync " + std::to_string(window) + " key Escape");
     // Generous: the loader finishes the scene it is building before it stops, and under
     // ThreadSanitizer on a busy machine one build can take many seconds.
     const std::optional<int> status = player.waitFor(60.0);

@@ -58,8 +58,8 @@ Screenshot takeScreenshot(const std::string &display)
     XWindowAttributes attributes;
     const Window root = DefaultRootWindow(x);
     XGetWindowAttributes(x, root, &attributes);
-    if (XImage *image = XGetImage(x, root, 0, 0, unsigned(attributes.width), unsigned(attributes.height), AllPlanes,
-                                  ZPixmap)) {
+    if (XImage *image =
+            XGetImage(x, root, 0, 0, unsigned(attributes.width), unsigned(attributes.height), AllPlanes, ZPixmap)) {
         shot.width = image->width;
         shot.height = image->height;
         shot.rgb.resize(size_t(shot.width) * size_t(shot.height) * 3);

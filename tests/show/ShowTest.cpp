@@ -88,7 +88,8 @@ TEST(Show, PlaysToTheEndAndQuitsByItself)
     const Screenshot scene3 = sceneAfter(server.display(), scene2, *wipeSeen + 12s, *wipeSeen + 60s);
     ASSERT_EQ(scene3.width, 640) << "no shot after scene 2 showed a scene unlike it";
 
-    const std::optional<int> status = player.waitFor(std::chrono::duration<double>(*first + 400s - Clock::now()).count());
+    const std::optional<int> status =
+        player.waitFor(std::chrono::duration<double>(*first + 400s - Clock::now()).count());
     ASSERT_TRUE(status) << "the show did not end by itself";
     const double length = secondsSince(*first);
     EXPECT_EQ(*status, 0) << player.errors();

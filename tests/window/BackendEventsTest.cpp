@@ -55,7 +55,8 @@ class RecordingApp : public AppBasic {
     void mouseMove(MouseEvent e) override { mouse("mouseMove", e); }
     void mouseWheel(MouseEvent e) override
     {
-        mLog.push_back("mouseWheel " + std::to_string(e.getWheelIncrement()) + " native " + hex(e.getNativeModifiers()));
+        mLog.push_back("mouseWheel " + std::to_string(e.getWheelIncrement()) + " native " +
+                       hex(e.getNativeModifiers()));
     }
     void fileDrop(FileDropEvent e) override
     {
@@ -145,9 +146,8 @@ std::vector<std::string> run(size_t awaited, const std::function<void(Uint32)> &
     lume::test::XvfbServer server(1280, 1024);
     setenv("DISPLAY", server.display().c_str(), 1);
     std::vector<std::string> log;
-    EXPECT_EQ(launchApplication(new RecordingApp(log, awaited, script), std::make_shared<RendererGl>(0),
-                                "BackendEvents"),
-              0);
+    EXPECT_EQ(
+        launchApplication(new RecordingApp(log, awaited, script), std::make_shared<RendererGl>(0), "BackendEvents"), 0);
     return log;
 }
 
@@ -156,12 +156,11 @@ std::vector<std::string> run(size_t awaited, const std::function<void(Uint32)> &
 TEST(BackendEvents, KeysCarryWindowsCodesAndTheSideOfTheirModifier)
 {
     const std::vector<std::string> expected = {
-        "keyDown code 303 native 16 char 0 mods 0x8",  // right Shift
-        "keyDown code 97 native 65 char 65 mods 0x8",  // Shift+A
-        "keyDown code 304 native 16 char 0 mods 0x8",  // left Shift while right is held
-        "keyUp code 303 native 16 char 0 mods 0x8",    // right Shift up: still the right side
-        "keyUp code 304 native 16 char 0 mods 0",
-        "keyDown code 27 native 27 char 27 mods 0",
+        "keyDown code 303 native 16 char 0 mods 0x8", // right Shift
+        "keyDown code 97 native 65 char 65 mods 0x8", // Shift+A
+        "keyDown code 304 native 16 char 0 mods 0x8", // left Shift while right is held
+        "keyUp code 303 native 16 char 0 mods 0x8",   // right Shift up: still the right side
+        "keyUp code 304 native 16 char 0 mods 0",     "keyDown code 27 native 27 char 27 mods 0",
     };
     const auto log = run(expected.size(), [](Uint32 w) {
         pushKey(w, SDL_KEYDOWN, SDL_SCANCODE_RSHIFT, SDLK_RSHIFT, KMOD_RSHIFT);
@@ -177,10 +176,8 @@ TEST(BackendEvents, KeysCarryWindowsCodesAndTheSideOfTheirModifier)
 TEST(BackendEvents, ButtonsDragUntilReleasedOrUntilTheFocusGoes)
 {
     const std::vector<std::string> expected = {
-        "mouseDown 1 at 10,20 mods 0x1 native 0x1",
-        "mouseDrag 0 at 700,-5 mods 0x1 native 0x1",
-        "mouseUp 1 at 700,-5 mods 0 native 0",
-        "mouseMove 0 at 30,40 mods 0 native 0",
+        "mouseDown 1 at 10,20 mods 0x1 native 0x1", "mouseDrag 0 at 700,-5 mods 0x1 native 0x1",
+        "mouseUp 1 at 700,-5 mods 0 native 0",      "mouseMove 0 at 30,40 mods 0 native 0",
         "mouseDown 2 at 50,60 mods 0x2 native 0x2",
         "mouseUp 0 at 50,60 mods 0 native 0", // the focus went while the button was held
         "mouseMove 0 at 31,41 mods 0 native 0",

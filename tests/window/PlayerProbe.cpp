@@ -39,7 +39,10 @@ class RecordingPlatform : public Platform {
     std::vector<std::string> getCommandLine() override { return mInner->getCommandLine(); }
     std::filesystem::path getAppPath() override { return mInner->getAppPath(); }
     std::unique_ptr<AppImplBasic> createAppImpl(AppBasic *app) override { return mInner->createAppImpl(app); }
-    std::unique_ptr<RendererGlImpl> createRendererGlImpl(RendererGl *r) override { return mInner->createRendererGlImpl(r); }
+    std::unique_ptr<RendererGlImpl> createRendererGlImpl(RendererGl *r) override
+    {
+        return mInner->createRendererGlImpl(r);
+    }
     void writeDebugOutput(std::string_view text) override { mInner->writeDebugOutput(text); }
     void openConsoleWindow() override { mInner->openConsoleWindow(); }
     int showCursor(bool show) override { return mInner->showCursor(show); }

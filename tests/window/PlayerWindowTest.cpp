@@ -40,10 +40,9 @@ class PlayerWindowTest : public ::testing::Test {
         x->internAtom("_MOTIF_WM_HINTS");
         std::vector<std::string> argv = {program};
         argv.insert(argv.end(), args.begin(), args.end());
-        process = std::make_unique<Process>(argv,
-                                            std::map<std::string, std::string>{{"DISPLAY", server->display()},
-                                                                               {"SDL_AUDIODRIVER", "dummy"}},
-                                            LUME_TEST_WORKDIR);
+        process = std::make_unique<Process>(
+            argv, std::map<std::string, std::string>{{"DISPLAY", server->display()}, {"SDL_AUDIODRIVER", "dummy"}},
+            LUME_TEST_WORKDIR);
     }
     XWindowId waitForPlayerWindow() { return x->waitForWindow("FraglumeApp", 60, process.get()); }
     void pressKey(XWindowId window, const std::string &key)

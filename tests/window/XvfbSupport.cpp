@@ -1,7 +1,7 @@
 #include "tests/window/XvfbSupport.h"
 
-#include <X11/Xlib.h>
 #include <X11/Xatom.h>
+#include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
 #include <fcntl.h>
@@ -91,8 +91,18 @@ XvfbServer::XvfbServer(int width, int height, const std::vector<std::string> &op
     posix_spawn_file_actions_adddup2(&actions, fds[1], 3);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    std::vector<std::string> args = {"timeout", "-k", "5", "900", "Xvfb", "-displayfd", "3", "-noreset",
-                                     "-nolisten", "tcp", "-screen", "0",
+    std::vector<std::string> args = {"timeout",
+                                     "-k",
+                                     "5",
+                                     "900",
+                                     "Xvfb",
+                                     "-displayfd",
+                                     "3",
+                                     "-noreset",
+                                     "-nolisten",
+                                     "tcp",
+                                     "-screen",
+                                     "0",
                                      std::to_string(width) + "x" + std::to_string(height) + "x24"};
     args.insert(args.end(), options.begin(), options.end());
     SpawnAttributes attributes;

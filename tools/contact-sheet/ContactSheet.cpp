@@ -35,15 +35,14 @@ void writePicture(const std::string &path, const Picture &picture)
                     ImageIo::ChannelOrder::RGB});
 }
 
-const char *const kUsage =
-    "usage: contact_sheet [options]\n"
-    "  --out FILE         the sheet (default " LUME_CONTACT_SHEET_DEFAULT ")\n"
-    "  --size WxH         size of each frame (default 640x360)\n"
-    "  --moments A,B,...  fractions of each scene's hold (default 0.1,0.5,0.9)\n"
-    "  --times S,T,...    seconds into each scene instead\n"
-    "  --scenes ID,...    only these scene ids, in this order\n"
-    "  --scene-dir DIR    read DIR/<id>.frag instead of the embedded sources (edit and rerun)\n"
-    "  --frames DIR       also write each frame as DIR/<id>_<seconds>.png\n";
+const char *const kUsage = "usage: contact_sheet [options]\n"
+                           "  --out FILE         the sheet (default " LUME_CONTACT_SHEET_DEFAULT ")\n"
+                           "  --size WxH         size of each frame (default 640x360)\n"
+                           "  --moments A,B,...  fractions of each scene's hold (default 0.1,0.5,0.9)\n"
+                           "  --times S,T,...    seconds into each scene instead\n"
+                           "  --scenes ID,...    only these scene ids, in this order\n"
+                           "  --scene-dir DIR    read DIR/<id>.frag instead of the embedded sources (edit and rerun)\n"
+                           "  --frames DIR       also write each frame as DIR/<id>_<seconds>.png\n";
 
 struct Options {
     std::string out = LUME_CONTACT_SHEET_DEFAULT;
@@ -124,8 +123,7 @@ std::string secondsText(float s)
 void blit(Picture &dst, const Picture &src, int x0, int y0)
 {
     for (int y = 0; y < src.height; ++y)
-        std::copy_n(src.rgb.data() + size_t(y) * size_t(src.width) * 3, size_t(src.width) * 3,
-                    dst.at(x0, y0 + y));
+        std::copy_n(src.rgb.data() + size_t(y) * size_t(src.width) * 3, size_t(src.width) * 3, dst.at(x0, y0 + y));
 }
 
 } // namespace
@@ -138,7 +136,8 @@ int main(int argc, char **argv)
         if (!o.scenes.empty()) {
             std::vector<ShowScene> chosen;
             for (int id : o.scenes) {
-                auto it = std::find_if(scenes.begin(), scenes.end(), [id](const ShowScene &s) { return s.sceneId == id; });
+                auto it =
+                    std::find_if(scenes.begin(), scenes.end(), [id](const ShowScene &s) { return s.sceneId == id; });
                 if (it == scenes.end())
                     throw std::runtime_error("no scene " + std::to_string(id) + " in the show");
                 chosen.push_back(*it);
@@ -182,8 +181,8 @@ int main(int argc, char **argv)
                 const float t = o.absoluteTimes ? o.moments[size_t(col)] : o.moments[size_t(col)] * scene.hold;
                 const int x = gap + col * cellW, y = gap + int(row) * cellH;
                 std::string caption = std::to_string(scene.sceneId) + "  POS " +
-                                      (scene.position ? std::to_string(scene.position) : std::string("-")) +
-                                      "  T " + secondsText(t) + " / " + secondsText(scene.hold) + " S";
+                                      (scene.position ? std::to_string(scene.position) : std::string("-")) + "  T " +
+                                      secondsText(t) + " / " + secondsText(scene.hold) + " S";
                 if (!program) {
                     drawText(sheet, x, y, caption + "  BUILD FAILED", scale, warn);
                     continue;
@@ -197,8 +196,7 @@ int main(int argc, char **argv)
             }
         }
         writePicture(o.out, sheet);
-        std::printf("%s: %zu scenes x %d moments at %dx%d\n", o.out.c_str(), scenes.size(), columns, o.width,
-                    o.height);
+        std::printf("%s: %zu scenes x %d moments at %dx%d\n", o.out.c_str(), scenes.size(), columns, o.width, o.height);
         return failures ? 1 : 0;
     } catch (const std::exception &exc) {
         std::fprintf(stderr, "contact_sheet: %s\n", exc.what());

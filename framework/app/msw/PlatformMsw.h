@@ -34,7 +34,7 @@ class PlatformMsw : public Platform {
     void showMessageBox(void *ownerNative, const std::string &title, const std::string &text,
                         MessageBoxIcon icon) override;
     bool quitRequested() override { return quitSignalled(); }
-    void lowerThreadPriority() override;                      // ThreadPriorityMsw.cpp
+    void lowerThreadPriority() override;                        // ThreadPriorityMsw.cpp
     void coverDisplay(void *nativeWindow, bool cover) override; // DesktopCoverMsw.cpp
 
     // Whether the screen saver and monitor power-down may start (the window procedure asks).

@@ -218,7 +218,7 @@ void RendererGlImplMsw::initializeOffscreen(Vec2i size)
     mWnd = createHiddenWindow(size.x, size.y);
     mOwnsWindow = mWnd != nullptr;
     mDC = mWnd ? GetDC(mWnd) : nullptr;
-    const char *failed = !mDC                              ? "no hidden window"
+    const char *failed = !mDC                                 ? "no hidden window"
                          : !setPixelFormat(mDC, sPixelFormat) ? "no pixel format"
                          : !(mRC = wglCreateContext(mDC))     ? "wglCreateContext failed"
                          : !wglMakeCurrent(mDC, mRC)          ? "wglMakeCurrent failed"

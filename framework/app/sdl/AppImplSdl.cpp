@@ -54,8 +54,7 @@ void AppImplSdl::wakeEventLoop()
     SDL_PushEvent(&event);
 }
 
-std::unique_ptr<WindowImpl> AppImplSdl::createWindowImpl(const WindowFormat &format,
-                                                              const RendererRef &sharedRenderer)
+std::unique_ptr<WindowImpl> AppImplSdl::createWindowImpl(const WindowFormat &format, const RendererRef &sharedRenderer)
 {
     return std::make_unique<WindowImplSdl>(format, sharedRenderer, this);
 }
@@ -127,36 +126,23 @@ void AppImplSdl::dispatch(const SDL_Event &event)
 {
     uint32_t windowId = 0;
     switch (event.type) {
-    case SDL_QUIT:
-        quit();
-        return;
+    case SDL_QUIT: quit(); return;
     case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED)
             syncKeyState();
         windowId = event.window.windowID;
         break;
     case SDL_KEYDOWN:
-    case SDL_KEYUP:
-        windowId = event.key.windowID;
-        break;
-    case SDL_MOUSEMOTION:
-        windowId = event.motion.windowID;
-        break;
+    case SDL_KEYUP: windowId = event.key.windowID; break;
+    case SDL_MOUSEMOTION: windowId = event.motion.windowID; break;
     case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
-        windowId = event.button.windowID;
-        break;
-    case SDL_MOUSEWHEEL:
-        windowId = event.wheel.windowID;
-        break;
+    case SDL_MOUSEBUTTONUP: windowId = event.button.windowID; break;
+    case SDL_MOUSEWHEEL: windowId = event.wheel.windowID; break;
     case SDL_DROPBEGIN:
     case SDL_DROPFILE:
     case SDL_DROPTEXT:
-    case SDL_DROPCOMPLETE:
-        windowId = event.drop.windowID;
-        break;
-    default:
-        return;
+    case SDL_DROPCOMPLETE: windowId = event.drop.windowID; break;
+    default: return;
     }
     if (WindowImplSdl *window = findWindow(windowId)) {
         window->handleEvent(event); // may close (and delete) the window
@@ -166,7 +152,7 @@ void AppImplSdl::dispatch(const SDL_Event &event)
         // Keep the held-key record right even for keys no window takes.
         const bool numLock = event.key.keysym.mod & KMOD_NUM;
         keys().setDown(sdl::sidedVirtualKeyFor(event.key.keysym.scancode, event.key.keysym.sym, numLock),
-                      event.type == SDL_KEYDOWN);
+                       event.type == SDL_KEYDOWN);
     }
 }
 

@@ -22,7 +22,8 @@ class AppImplSdl : public AppImplBasic {
     static void wakeEventLoop();
 
   protected:
-    std::unique_ptr<WindowImpl> createWindowImpl(const WindowFormat &format, const RendererRef &sharedRenderer) override;
+    std::unique_ptr<WindowImpl> createWindowImpl(const WindowFormat &format,
+                                                 const RendererRef &sharedRenderer) override;
     void pumpEvents() override;
     // SDL_WaitEventTimeout, then whatever else is pending.
     void waitEvents(double deadline) override;

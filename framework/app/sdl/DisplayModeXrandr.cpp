@@ -235,10 +235,9 @@ DisplayChange changePrimaryMode(int32_t width, int32_t height)
     // past every CRTC (a monitor this process does not drive), and shrinking it to the
     // primary output would cut that part off.
     const bool desktopMode = mode == sOriginal.mode && outputInfo->crtc == sOriginal.crtc;
-    const bool ok = applyCrtcMode(display, root, res, outputInfo->crtc, mode, crtcInfo->x, crtcInfo->y,
-                                  crtcInfo->rotation, crtcInfo->outputs, crtcInfo->noutput,
-                                  desktopMode ? sOriginal.screenWidth : 0, desktopMode ? sOriginal.screenHeight : 0,
-                                  trap);
+    const bool ok = applyCrtcMode(
+        display, root, res, outputInfo->crtc, mode, crtcInfo->x, crtcInfo->y, crtcInfo->rotation, crtcInfo->outputs,
+        crtcInfo->noutput, desktopMode ? sOriginal.screenWidth : 0, desktopMode ? sOriginal.screenHeight : 0, trap);
     return ok ? kDisplayChangeSuccessful : kDisplayChangeFailed;
 }
 

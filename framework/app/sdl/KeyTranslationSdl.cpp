@@ -28,8 +28,8 @@ uint32_t virtualKeyForSymbol(SDL_Keycode key)
 uint32_t keypadVirtualKey(SDL_Scancode scancode, bool numLock)
 {
     // With Num Lock off the keypad is a second set of navigation keys.
-    static const uint32_t kOff[10] = {vk::Insert, vk::End,   vk::Down, vk::Next,  vk::Left,
-                                      vk::Clear,  vk::Right, vk::Home, vk::Up,    vk::Prior};
+    static const uint32_t kOff[10] = {vk::Insert, vk::End,   vk::Down, vk::Next, vk::Left,
+                                      vk::Clear,  vk::Right, vk::Home, vk::Up,   vk::Prior};
     int digit = -1;
     if (scancode == SDL_SCANCODE_KP_0)
         digit = 0;

@@ -32,7 +32,7 @@ class PlatformSdl : public Platform {
     void showMessageBox(void *ownerNative, const std::string &title, const std::string &text,
                         MessageBoxIcon icon) override;
     bool quitRequested() override { return quitSignalled(); }
-    void lowerThreadPriority() override;                      // ThreadPrioritySdl.cpp
+    void lowerThreadPriority() override;                        // ThreadPrioritySdl.cpp
     void coverDisplay(void *nativeWindow, bool cover) override; // DesktopCoverSdl.cpp
 
     // Starts SDL's video subsystem (once) and applies the cursor and screen-saver state

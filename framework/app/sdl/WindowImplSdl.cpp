@@ -179,19 +179,11 @@ void WindowImplSdl::handleEvent(const SDL_Event &event)
         handleWindowEvent(event.window); // may delete this
         return;
     case SDL_KEYDOWN:
-    case SDL_KEYUP:
-        handleKey(event.key);
-        return;
+    case SDL_KEYUP: handleKey(event.key); return;
     case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
-        handleButton(event.button);
-        return;
-    case SDL_MOUSEMOTION:
-        inputMouseMove({event.motion.x, event.motion.y});
-        return;
-    case SDL_MOUSEWHEEL:
-        handleWheel(event.wheel);
-        return;
+    case SDL_MOUSEBUTTONUP: handleButton(event.button); return;
+    case SDL_MOUSEMOTION: inputMouseMove({event.motion.x, event.motion.y}); return;
+    case SDL_MOUSEWHEEL: handleWheel(event.wheel); return;
     case SDL_DROPBEGIN:
         mDropping = true;
         mDroppedFiles.clear();
@@ -206,15 +198,12 @@ void WindowImplSdl::handleEvent(const SDL_Event &event)
         if (!mDropping)
             finishDrop(); // a drop without a begin event carries one file
         return;
-    case SDL_DROPCOMPLETE:
-        finishDrop();
-        return;
+    case SDL_DROPCOMPLETE: finishDrop(); return;
     case SDL_DROPTEXT:
         if (event.drop.file)
             SDL_free(event.drop.file);
         return;
-    default:
-        return;
+    default: return;
     }
 }
 
@@ -243,20 +232,13 @@ void WindowImplSdl::handleWindowEvent(const SDL_WindowEvent &event)
         inputMove({event.data1, event.data2}, index >= 0 ? Display::findFromNative(index) : nullptr);
         return;
     }
-    case SDL_WINDOWEVENT_SIZE_CHANGED:
-        inputResize({event.data1, event.data2});
-        return;
-    case SDL_WINDOWEVENT_FOCUS_GAINED:
-        inputFocus(true);
-        return;
-    case SDL_WINDOWEVENT_FOCUS_LOST:
-        inputFocus(false);
-        return;
+    case SDL_WINDOWEVENT_SIZE_CHANGED: inputResize({event.data1, event.data2}); return;
+    case SDL_WINDOWEVENT_FOCUS_GAINED: inputFocus(true); return;
+    case SDL_WINDOWEVENT_FOCUS_LOST: inputFocus(false); return;
     case SDL_WINDOWEVENT_CLOSE:
         close(); // deletes this
         return;
-    default:
-        return;
+    default: return;
     }
 }
 

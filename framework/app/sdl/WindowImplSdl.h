@@ -5,8 +5,8 @@
 #include <SDL.h>
 
 #include <cstdint>
-#include <optional>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 namespace lume::app {

@@ -84,7 +84,10 @@ struct JpegJob {
     Decoded out;
 };
 
-void jpegFail(j_common_ptr cinfo) { std::longjmp(reinterpret_cast<JpegErrorManager *>(cinfo->err)->jump, 1); }
+void jpegFail(j_common_ptr cinfo)
+{
+    std::longjmp(reinterpret_cast<JpegErrorManager *>(cinfo->err)->jump, 1);
+}
 
 // libjpeg only warns about corrupt or truncated data and then fills the rest of the picture
 // with grey; such a picture is not the file's content, so those warnings fail the decode.
@@ -92,7 +95,7 @@ void jpegFail(j_common_ptr cinfo) { std::longjmp(reinterpret_cast<JpegErrorManag
 void jpegEmitMessage(j_common_ptr cinfo, int level)
 {
     if (level >= 0)
-        return;  // trace output
+        return; // trace output
     switch (cinfo->err->msg_code) {
     case JWRN_ADOBE_XFORM:
     case JWRN_BOGUS_ICC:
@@ -147,7 +150,7 @@ bool runJpeg(JpegJob *job, const uint8_t *data, size_t size)
         job->out.model = ImageIo::ColorModel::RGB;
         components = 3;
         break;
-    default:  // CMYK, YCCK and unknown component sets have no layout here
+    default: // CMYK, YCCK and unknown component sets have no layout here
         jpegFail(reinterpret_cast<j_common_ptr>(&job->cinfo));
         return false;
     }
@@ -191,7 +194,10 @@ void pngRead(png_structp png, png_bytep destination, size_t length)
     job->position += length;
 }
 
-void pngError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void pngError(png_structp png, png_const_charp)
+{
+    png_longjmp(png, 1);
+}
 void pngWarning(png_structp, png_const_charp) {}
 
 bool runPng(PngJob *job)
@@ -240,7 +246,7 @@ bool runPng(PngJob *job)
             components = 1;
             break;
         }
-        [[fallthrough]];  // grey with a colour key is grey with alpha from here on
+        [[fallthrough]]; // grey with a colour key is grey with alpha from here on
     case PNG_COLOR_TYPE_GRAY_ALPHA:
         // Grey with alpha has no layout of its own here; it travels as colour with alpha.
         png_set_gray_to_rgb(job->png);
@@ -274,7 +280,8 @@ bool runPng(PngJob *job)
         png_error(job->png, "size");
     // The transforms above must yield exactly the layout announced; anything else would make
     // libpng write rows of another length than the ones allocated.
-    if (png_get_rowbytes(job->png, job->info) != job->out.rowBytes || png_get_channels(job->png, job->info) != components)
+    if (png_get_rowbytes(job->png, job->info) != job->out.rowBytes ||
+        png_get_channels(job->png, job->info) != components)
         png_error(job->png, "layout");
 
     job->rows = static_cast<png_bytep *>(std::malloc(sizeof(png_bytep) * height));
@@ -293,9 +300,15 @@ bool runPng(PngJob *job)
     return true;
 }
 
-bool isJpeg(const uint8_t *data, size_t size) { return size >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF; }
+bool isJpeg(const uint8_t *data, size_t size)
+{
+    return size >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF;
+}
 
-bool isPng(const uint8_t *data, size_t size) { return size >= 8 && png_sig_cmp(data, 0, 8) == 0; }
+bool isPng(const uint8_t *data, size_t size)
+{
+    return size >= 8 && png_sig_cmp(data, 0, 8) == 0;
+}
 
 } // namespace
 

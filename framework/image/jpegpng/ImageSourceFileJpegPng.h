@@ -37,7 +37,7 @@ class ImageSourceFileJpegPng : public ImageSource {
 
   private:
     std::shared_ptr<uint8_t[]> mData;
-    int32_t mRowBytes = 0;  // width x components x component size, no padding
+    int32_t mRowBytes = 0; // width x components x component size, no padding
 };
 
 } // namespace lume

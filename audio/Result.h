@@ -19,7 +19,4 @@ enum class Result {
     Output,        // no output device could be opened, not even the silent one
 };
 
-// A short English text for log lines and test messages.
-const char *resultText(Result result);
-
 } // namespace lume::audio

@@ -110,6 +110,7 @@ class App {
     virtual WindowRef getWindowIndex(size_t index) const = 0;
     virtual void enablePowerManagement(bool enable = true);
     virtual bool isPowerManagementEnabled() const { return mPowerManagement; }
+    // Moves the window (application API; the player itself never moves its window).
     virtual void setWindowPos(const Vec2i &pos);
     virtual float getFrameRate() const = 0;
     virtual void setFrameRate(float frameRate) = 0;
@@ -134,6 +135,7 @@ class App {
     int32_t getWindowWidth() const;
     int32_t getWindowHeight() const;
     Vec2i getWindowSize() const;
+    // The window's area in screen pixels (application API; the player asks only its size).
     Area getWindowBounds() const;
 
     // The debug console, a line at a time: `console() << "Error " << code << std::endl;`

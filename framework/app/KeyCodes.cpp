@@ -96,16 +96,6 @@ int32_t keyCodeForVirtualKey(uint32_t vkCode)
     return vkCode < 256 ? sTable[vkCode] : 0;
 }
 
-uint32_t resolveLeftRight(uint32_t vkCode, const KeyState &keys)
-{
-    switch (vkCode) {
-    case vk::Shift: return keys.isDown(vk::RShift) ? vk::RShift : vk::LShift;
-    case vk::Control: return keys.isDown(vk::RControl) ? vk::RControl : vk::LControl;
-    case vk::Menu: return keys.isDown(vk::RMenu) ? vk::RMenu : vk::LMenu;
-    default: return vkCode;
-    }
-}
-
 uint32_t keyModifiers(const KeyState &keys)
 {
     uint32_t m = 0;

@@ -87,9 +87,6 @@ class KeyState {
 
 // The key code for a virtual-key code (0 for unlisted codes and for codes of 256 or more).
 int32_t keyCodeForVirtualKey(uint32_t vkCode);
-// Shift, Control and Menu (16, 17, 18) become their right-hand code while the right-hand key
-// is held, else their left-hand code; other codes are returned unchanged.
-uint32_t resolveLeftRight(uint32_t vkCode, const KeyState &keys);
 // Modifier bits of a key event: Shift, Alt, Control and Meta from the held keys.
 uint32_t keyModifiers(const KeyState &keys);
 // Modifier bits of a mouse event from the message's MK_* flags and the held keys.

@@ -102,6 +102,8 @@ class Window : public std::enable_shared_from_this<Window> {
     void *getNative() const;
     RendererRef getRenderer() const;
     DisplayRef getDisplay() const;
+    // Pixels per point of the window's display: 1 on every backend we have (window API; the
+    // player does not ask).
     float getContentScale() const;
     App *getApp() const;
     WindowImpl *getImpl() const;

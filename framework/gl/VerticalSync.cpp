@@ -10,11 +10,6 @@ void enableVerticalSync(bool enable)
         context->setSwapInterval(enable ? 1 : 0);
 }
 
-void disableVerticalSync()
-{
-    enableVerticalSync(false);
-}
-
 bool isVerticalSyncEnabled()
 {
     const Context *context = getCurrentContext();

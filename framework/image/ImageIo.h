@@ -160,6 +160,8 @@ using ImageSourceCreationFunc = std::function<ImageSourceRef(const DataSourceRef
 ImageSourceRef loadImage(const DataSourceRef &dataSource, ImageSource::Options options = ImageSource::Options(),
                          std::string extension = "");
 
+// A program's own decoders join the built-in ones (registerBuiltInImageSources) here: by
+// content, or by file extension, tried in the order loadImage gives.
 void registerSourceGeneric(ImageSourceCreationFunc func, int32_t priority = 2);
 void registerSourceType(const std::string &extension, ImageSourceCreationFunc func, int32_t priority = 2);
 

@@ -1,4 +1,5 @@
 // A window turned into a borderless one covering its display, and back.
+#include "framework/app/sdl/DisplayModeXwayland.h"
 #include "framework/app/sdl/PlatformSdl.h"
 
 #include <SDL.h>
@@ -17,6 +18,12 @@ void PlatformSdl::coverDisplay(void *nativeWindow, bool cover)
     auto *native = static_cast<SDL_Window *>(nativeWindow);
     if (!native)
         return;
+    // A Wayland compositor places and sizes its windows itself and ignores a client moving its
+    // own: there the cover is the compositor's full screen, which it does honour.
+    if (xwayland::isXwayland()) {
+        SDL_SetWindowFullscreen(native, cover ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        return;
+    }
     // Done by hand rather than with SDL's desktop full-screen flag, which needs a window
     // manager that honours the request; this works with any or none.
     if (cover) {

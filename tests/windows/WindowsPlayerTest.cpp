@@ -167,8 +167,16 @@ TEST_F(WindowsPlayer, PlaysItsFirstThreeScenesWithAWipeAndEndsOnEscape)
 
     pressKey(window, "Escape");
     EXPECT_EQ(process->waitFor(60), 0) << unixLines(process->errors());
-    // 1920x1080 and 1280x768 were refused before 640x480 was taken.
-    EXPECT_EQ(unixLines(process->errors()), kModeLine + kModeLine);
+    // 1920x1080 and 1280x768 were refused before 640x480 was taken; where no sound device
+    // opens (CI), one more line says the show ran silently, and why.
+    const std::string errors = unixLines(process->errors());
+    const std::string modes = kModeLine + kModeLine, tail = "); the show runs silently.\n";
+    ASSERT_EQ(errors.substr(0, modes.size()), modes) << errors;
+    const std::string rest = errors.substr(modes.size());
+    const bool oneSilentLine = rest.rfind("No sound device (", 0) == 0 && rest.size() > tail.size() &&
+                               rest.compare(rest.size() - tail.size(), tail.size(), tail) == 0 &&
+                               rest.find('\n') == rest.size() - 1;
+    EXPECT_TRUE(rest.empty() || oneSilentLine) << errors;
 }
 
 TEST_F(WindowsPlayer, ADisplayWithNoneOfTheModesEndsAtOnceWithoutAWindow)
